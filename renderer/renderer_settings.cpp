@@ -1,0 +1,29 @@
+#include "renderer_settings.h"
+
+namespace {
+
+// Each derived value is worked out in double precision from the integer
+// setting and a single-precision constant, then kept in single precision.
+float scaled(std::int32_t setting, float factor) {
+    return static_cast<float>(static_cast<double>(setting) * static_cast<double>(factor));
+}
+
+}  // namespace
+
+DerivedValues deriveValues(const RendererSettings& settings) {
+    DerivedValues values{};
+    values.emitterStep = scaled(settings.emitterSpeed, 0.01f);
+    values.particleStep = scaled(settings.particleSpeed, 0.01f);
+    values.pointSizeFactor = scaled(settings.particleSize, 0.04f);
+    values.lineWidthFactor = scaled(settings.particleSize, 0.005f);
+    values.spriteHalfSize = scaled(settings.particleSize, 0.02f);
+    return values;
+}
+
+float colourGain(const RendererSettings& settings) {
+    return 9.0f / static_cast<float>(settings.particleSpeed);
+}
+
+float trailAlpha(const RendererSettings& settings) {
+    return 0.5f - static_cast<float>(settings.trailStrength) * 0.0049f;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+
+// The painting's fixed settings. They have no outside source: the renderer
+// reads no file and ignores its command line.
+struct RendererSettings {
+    std::int32_t flowCount = 3;
+    std::int32_t emitterCount = 60;
+    std::int32_t particleCount = 1200;
+    std::int32_t drawMode = 1;  // 0 light sprites, 1 points, 2 lines
+    std::int32_t particleSize = 15;
+    std::int32_t emitterSpeed = 20;  // hundredths of a unit per frame
+    std::int32_t particleSpeed = 4;  // hundredths
+    std::int32_t oscillatorRate = 100;
+    std::int32_t trailStrength = 20;  // 0 for no trails
+};
+
+// Sizes and speeds worked out once from the settings, before the first frame.
+struct DerivedValues {
+    float emitterStep;
+    float particleStep;
+    float pointSizeFactor;
+    float lineWidthFactor;
+    float spriteHalfSize;
+};
+
+constexpr int kDrawSprites = 0;
+constexpr int kDrawPoints = 1;
+constexpr int kDrawLines = 2;
+
+DerivedValues deriveValues(const RendererSettings& settings);
+
+// 9 / particleSpeed: a colour channel then depends on the field, not on how
+// fast the particles travel.
+float colourGain(const RendererSettings& settings);
+
+// The quad that darkens the last picture has this alpha, so every earlier
+// picture fades by 1 - alpha per frame.
+float trailAlpha(const RendererSettings& settings);
