@@ -19,7 +19,9 @@ float randomXY(RandomSource& random) {
     return static_cast<float>(random.nextRandom()) * kSpreadXY - 30.0f;
 }
 
-float clampToOne(float channel) { return channel > 1.0f ? 1.0f : channel; }
+float clampToOne(float channel) {
+    return channel > 1.0f ? 1.0f : channel;
+}
 
 }  // namespace
 
@@ -49,8 +51,8 @@ Flow::Flow(const RendererSettings& settings, RandomSource& random)
     const float rate = static_cast<float>(settings.oscillatorRate * settings.oscillatorRate);
     for (int k = 0; k < kOscillatorCount; ++k) {
         phase[k] = static_cast<float>(random.nextRandom()) * kPhaseSpread;
-        phaseStep[k] = static_cast<float>(random.nextRandom()) * (rate * kRateSpread) +
-                       rate * kRateBase;
+        phaseStep[k] =
+            static_cast<float>(random.nextRandom()) * (rate * kRateSpread) + rate * kRateBase;
     }
 }
 

@@ -34,7 +34,7 @@ constexpr float kTwoPi = 6.2831855f;
 // changing linear velocity field sweeps along. Every array is sized at
 // creation and never resized, so stepping obtains no memory.
 class Flow {
-public:
+  public:
     // Draws 3 x emitterCount + 18 random numbers, in the order the picture
     // depends on.
     Flow(const RendererSettings& settings, RandomSource& random);
@@ -47,14 +47,14 @@ public:
 
     std::vector<Emitter> emitters;
     std::vector<Particle> particles;
-    std::vector<ParticleLink> links;         // only in line mode
-    std::vector<std::int32_t> lastEmitted;   // only in line mode
+    std::vector<ParticleLink> links;        // only in line mode
+    std::vector<std::int32_t> lastEmitted;  // only in line mode
     std::int32_t nextSlot = 0;
     std::array<float, kOscillatorCount> phase{};
     std::array<float, kOscillatorCount> phaseStep{};
     std::array<float, kOscillatorCount> coefficient{};
 
-private:
+  private:
     void turnOscillators();
     void emit(RandomSource& random);
     void linkNewParticle(int emitter, std::int32_t slot);

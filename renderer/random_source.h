@@ -6,7 +6,7 @@
 // whole program; the order of the draws decides every picture, so callers
 // draw exactly where the painting needs a number and nowhere else.
 class RandomSource {
-public:
+  public:
     void seedRandom(std::uint32_t seed) { state_ = seed; }
 
     // An integer from 0 to 32767.
@@ -17,6 +17,6 @@ public:
 
     std::uint32_t state() const { return state_; }
 
-private:
+  private:
     std::uint32_t state_ = 1;
 };
