@@ -1,10 +1,17 @@
 # One set of options for every target, so that the simulation does the same
 # single-precision arithmetic natively and in the Windows build.
 function(velmora_compile_options target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -ffp-contract=off -fno-fast-math)
-  if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i.86|x86)$")
-    # x87 arithmetic would keep extra bits between steps.
-    target_compile_options(${target} PRIVATE -msse2 -mfpmath=sse)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE /W4 /fp:precise)
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+      target_compile_options(${target} PRIVATE /arch:SSE2)
+    endif()
+  else()
+    target_compile_options(${target} PRIVATE -Wall -Wextra -ffp-contract=off -fno-fast-math)
+    if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i.86|x86)$")
+      # x87 arithmetic would keep extra bits between steps.
+      target_compile_options(${target} PRIVATE -msse2 -mfpmath=sse)
+    endif()
   endif()
 endfunction()
 
@@ -12,6 +19,11 @@ endfunction()
 # system DLLs has to lie beside them.
 function(velmora_windows_program target)
   velmora_compile_options(${target})
-  target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++ -mwindows)
-  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  set_target_properties(${target} PROPERTIES
+    WIN32_EXECUTABLE ON
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin
+    MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
+  if(NOT MSVC)
+    target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
+  endif()
 endfunction()

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Sets up a Debian machine, builds every preset and runs every test: the
+# native unit tests, then the Windows programs end to end under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+
+jobs=$(nproc)
+status=0
+for preset in native windows windows-x64; do
+    echo "== $preset"
+    cmake --preset "$preset"
+    cmake --build --preset "$preset" -j "$jobs"
+    # Every preset is tested even when an earlier one failed, so that one
+    # run shows every failure.
+    ctest --preset "$preset" || status=1
+done
+exit "$status"
