@@ -1,0 +1,216 @@
+#include "painting.h"
+
+#include <ctime>
+
+#include "gl_headers.h"
+#include "light_texture.h"
+#include "particle_geometry.h"
+
+namespace {
+
+constexpr int kDiscardedDraws = 5;
+
+// The eye sits 15 units in front of the emitters' box, so its far face at
+// z = -15 and near face at z = 15 are both in view.
+constexpr double kFieldOfView = 90.0;
+constexpr double kNearPlane = 1.0;
+constexpr double kFarPlane = 10000.0;
+constexpr float kEyeDistance = 15.0f;
+
+// Covers the whole view at z = 0 for aspect ratios up to 8 : 3.
+constexpr float kTrailHalfWidth = 40.0f;
+constexpr float kTrailHalfHeight = 17.0f;
+
+constexpr GLuint kLightTextureName = 1;
+constexpr GLuint kSpriteListName = 1;
+
+// Uploaded once; GL may keep reading it, so it lives as long as the program.
+LightTexels lightTexels;
+
+}  // namespace
+
+std::uint32_t calendarTime() {
+    return static_cast<std::uint32_t>(std::time(nullptr));
+}
+
+Painting::Painting(GraphicsSurface& surface, const RendererSettings& settings)
+    : surface_(surface), settings_(settings), derived_(deriveValues(settings)) {}
+
+void Painting::initGraphics(std::uint32_t seed) {
+    random_.seedRandom(seed);
+    for (int i = 0; i < kDiscardedDraws; ++i) {
+        random_.nextRandom();
+    }
+
+    surface_.createContext();
+    const ClientRect rect = surface_.clientRect();
+    surface_.makeCurrent();
+
+    glViewport(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(kFieldOfView, static_cast<double>(rect.right) / static_cast<double>(rect.bottom),
+                   kNearPlane, kFarPlane);
+    glTranslatef(0.0f, 0.0f, -kEyeDistance);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+
+    setParticleBlending();
+    glEnable(GL_BLEND);
+
+    switch (settings_.drawMode) {
+        case kDrawSprites:
+            buildLightTexture();
+            buildSpriteList();
+            break;
+        case kDrawPoints:
+            glEnable(GL_POINT_SMOOTH);
+            glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
+            break;
+        case kDrawLines:
+            glEnable(GL_LINE_SMOOTH);
+            glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
+            break;
+        default:
+            break;
+    }
+
+    // Reserved up front so that no flow is ever moved or copied.
+    flows_.reserve(static_cast<std::size_t>(settings_.flowCount));
+    for (int f = 0; f < settings_.flowCount; ++f) {
+        flows_.emplace_back(settings_, random_);
+    }
+
+    glFlush();
+}
+
+void Painting::drawFrame() {
+    glLoadIdentity();
+
+    if (settings_.trailStrength != 0) {
+        // A translucent black quad over the whole view darkens every earlier
+        // picture a little more each frame instead of wiping it.
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glColor4f(0.0f, 0.0f, 0.0f, trailAlpha(settings_));
+        glBegin(GL_QUADS);
+        glVertex3f(-kTrailHalfWidth, -kTrailHalfHeight, 0.0f);
+        glVertex3f(kTrailHalfWidth, -kTrailHalfHeight, 0.0f);
+        glVertex3f(kTrailHalfWidth, kTrailHalfHeight, 0.0f);
+        glVertex3f(-kTrailHalfWidth, kTrailHalfHeight, 0.0f);
+        glEnd();
+        setParticleBlending();
+    } else {
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+
+    for (Flow& flow : flows_) {
+        flow.step(random_);
+        draw(flow);
+    }
+
+    glFlush();
+    surface_.swapBuffers();
+}
+
+void Painting::releaseGraphics() {
+    std::vector<Flow>().swap(flows_);
+    surface_.releaseContext();
+}
+
+void Painting::setParticleBlending() {
+    // Both add light; sprites are opaque squares whose texture does the
+    // fading, while smoothed points and lines fade through their alpha.
+    if (settings_.drawMode == kDrawSprites) {
+        glBlendFunc(GL_ONE, GL_ONE);
+    } else {
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    }
+}
+
+void Painting::buildLightTexture() {
+    fillLightTexels(lightTexels);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, kLightTextureName);
+    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexImage2D(GL_TEXTURE_2D, 0, 1, kLightTextureSide, kLightTextureSide, 0, GL_LUMINANCE,
+                 GL_UNSIGNED_BYTE, lightTexels.data());
+}
+
+void Painting::buildSpriteList() {
+    const float h = derived_.spriteHalfSize;
+    glNewList(kSpriteListName, GL_COMPILE);
+    glBindTexture(GL_TEXTURE_2D, kLightTextureName);
+    glBegin(GL_TRIANGLE_STRIP);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex3f(-h, -h, 0.0f);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex3f(h, -h, 0.0f);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex3f(-h, h, 0.0f);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex3f(h, h, 0.0f);
+    glEnd();
+    glEndList();
+}
+
+void Painting::draw(const Flow& flow) {
+    switch (settings_.drawMode) {
+        case kDrawSprites:
+            drawSprites(flow);
+            break;
+        case kDrawPoints:
+            drawPoints(flow);
+            break;
+        case kDrawLines:
+            drawLines(flow);
+            break;
+        default:
+            break;
+    }
+}
+
+void Painting::drawSprites(const Flow& flow) {
+    for (const Particle& p : flow.particles) {
+        const GLfloat colour[3] = {p.r, p.g, p.b};
+        glColor3fv(colour);
+        glPushMatrix();
+        glTranslatef(p.x, p.y, p.z);
+        glCallList(kSpriteListName);
+        glPopMatrix();
+    }
+}
+
+void Painting::drawPoints(const Flow& flow) {
+    // The size changes from point to point, so each point is its own batch.
+    for (const Particle& p : flow.particles) {
+        const GLfloat colour[3] = {p.r, p.g, p.b};
+        const GLfloat position[3] = {p.x, p.y, p.z};
+        glPointSize(pointSize(p.z, derived_.pointSizeFactor));
+        glBegin(GL_POINTS);
+        glColor3fv(colour);
+        glVertex3fv(position);
+        glEnd();
+    }
+}
+
+void Painting::drawLines(const Flow& flow) {
+    const int count = static_cast<int>(flow.particles.size());
+    for (int j = 0; j < count; ++j) {
+        const Particle& p = flow.particles[static_cast<std::size_t>(j)];
+        glLineWidth(lineWidth(p.z, derived_.lineWidthFactor));
+        glBegin(GL_LINES);
+        const LineSegment segment = lineSegment(flow, j);
+        if (segment.drawn) {
+            glColor3fv(segment.newer.colour);
+            glVertex3fv(segment.newer.position);
+            glColor3fv(segment.older.colour);
+            glVertex3fv(segment.older.position);
+        }
+        glEnd();
+    }
+}

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include "pixel_format.h"
+
+namespace {
+
+constexpr std::uint32_t kUsable = kPfdSupportOpenGL | kPfdDrawToWindow | kPfdDoubleBuffer;
+
+PixelFormatFields driverFormat(int colourBits, int depthBits) {
+    return PixelFormatFields{kUsable, kPfdTypeRgba, static_cast<std::uint8_t>(colourBits),
+                             static_cast<std::uint8_t>(depthBits)};
+}
+
+PixelFormatFields genericFormat(int colourBits, int depthBits, bool accelerated) {
+    PixelFormatFields format = driverFormat(colourBits, depthBits);
+    format.dwFlags |= kPfdGenericFormat | (accelerated ? kPfdGenericAccelerated : 0u);
+    return format;
+}
+
+TEST(PixelFormat, ScoresFavourDriverFormatsThenDepth) {
+    EXPECT_EQ(pixelFormatScore(driverFormat(32, 24)), 2072);
+    EXPECT_EQ(pixelFormatScore(driverFormat(32, 16)), 2056);
+    EXPECT_EQ(pixelFormatScore(driverFormat(24, 16)), 2052);
+    EXPECT_EQ(pixelFormatScore(driverFormat(16, 16)), 2048);
+    EXPECT_EQ(pixelFormatScore(genericFormat(16, 16, true)), 1048);
+    EXPECT_EQ(pixelFormatScore(genericFormat(24, 32, false)), 84);
+    // The colour penalty is cut toward zero: 17 bits cost nothing.
+    EXPECT_EQ(pixelFormatScore(genericFormat(17, 0, false)), 17);
+    // Acceleration only counts for generic formats.
+    PixelFormatFields accelerated = driverFormat(32, 24);
+    accelerated.dwFlags |= kPfdGenericAccelerated;
+    EXPECT_EQ(pixelFormatScore(accelerated), 2072);
+}
+
+TEST(PixelFormat, QualifiesOnlyWithAllThreeFlagsAndRgba) {
+    EXPECT_TRUE(pixelFormatQualifies(driverFormat(32, 24)));
+    for (std::uint32_t missing : {kPfdSupportOpenGL, kPfdDrawToWindow, kPfdDoubleBuffer}) {
+        PixelFormatFields format = driverFormat(32, 24);
+        format.dwFlags &= ~missing;
+        EXPECT_FALSE(pixelFormatQualifies(format)) << "without flag " << missing;
+    }
+    PixelFormatFields indexed = driverFormat(8, 16);
+    indexed.iPixelType = 1;
+    EXPECT_FALSE(pixelFormatQualifies(indexed));
+}
+
+TEST(PixelFormat, ChoosesTheBestQualifyingFormat) {
+    EXPECT_EQ(choosePixelFormat({driverFormat(24, 16), driverFormat(32, 16)}), 2);
+    EXPECT_EQ(choosePixelFormat({genericFormat(24, 32, false), genericFormat(16, 16, true),
+                                 driverFormat(32, 24), genericFormat(32, 32, true)}),
+              3);
+
+    // A single-buffered format is never chosen, however well it would score.
+    PixelFormatFields singleBuffered = driverFormat(32, 32);
+    singleBuffered.dwFlags &= ~kPfdDoubleBuffer;
+    EXPECT_EQ(choosePixelFormat({genericFormat(16, 16, false), singleBuffered}), 1);
+
+    // On a tie the lower index stays.
+    EXPECT_EQ(choosePixelFormat({genericFormat(16, 16, true), driverFormat(32, 16),
+                                 driverFormat(32, 16), driverFormat(24, 18)}),
+              2);
+}
+
+TEST(PixelFormat, NoneChosenWhenNothingQualifies) {
+    EXPECT_EQ(choosePixelFormat({}), 0);
+    PixelFormatFields singleBuffered = driverFormat(32, 24);
+    singleBuffered.dwFlags &= ~kPfdDoubleBuffer;
+    EXPECT_EQ(choosePixelFormat({singleBuffered, singleBuffered}), 0);
+
+    EXPECT_EQ(kFallbackDescriptorSize, 40);
+    EXPECT_EQ(kFallbackDescriptorVersion, 1);
+    EXPECT_EQ(kFallbackPixelFormat.dwFlags, 0x25u);
+    EXPECT_EQ(kFallbackPixelFormat.iPixelType, 0);
+    EXPECT_EQ(kFallbackPixelFormat.cColorBits, 24);
+    EXPECT_EQ(kFallbackPixelFormat.cDepthBits, 24);
+}
+
+}  // namespace
