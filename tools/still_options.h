@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// What velmora-still is asked to render.
+struct StillOptions {
+    int width = 0;
+    int height = 0;
+    int frames = 0;
+    std::uint32_t seed = 0;
+    std::optional<int> drawMode;  // the fixed setting when absent
+    std::string output;
+};
+
+// Reads `--width W --height H --frames F --seed N -o FILE [--draw-mode M]`
+// (argv[0] is the program). On a bad argument returns false and says why in
+// `error`.
+bool parseStillOptions(int argc, const char* const* argv, StillOptions& options,
+                       std::string& error);
+
+extern const char* const kStillUsage;
