@@ -1,0 +1,45 @@
+#include <windows.h>
+
+#include "renderer_program.h"
+#include "saver_titles.h"
+
+namespace {
+
+constexpr WORD kIconResource = 7002;
+
+}  // namespace
+
+bool createSaverWindow() {
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_OWNDC | CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = outerWindowProc;
+    windowClass.hInstance = program.instance;
+    windowClass.hIcon = LoadIconA(program.instance, MAKEINTRESOURCEA(kIconResource));
+    windowClass.hCursor = nullptr;
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    windowClass.lpszClassName = kSaverClassName;
+
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+
+    // Our own window bears the creation title only until WM_CREATE renames
+    // it, so a window found here belongs to another saver.
+    HWND other = FindWindowA(kSaverClassName, kCreationTitle);
+    if (other != nullptr && IsWindow(other)) {
+        SetForegroundWindow(other);
+        return false;
+    }
+
+    if (RegisterClassA(&windowClass) == 0) {
+        return false;
+    }
+    program.mainWindow =
+        CreateWindowExA(WS_EX_TOPMOST, kSaverClassName, kCreationTitle,
+                        WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, width,
+                        height, nullptr, nullptr, program.instance, nullptr);
+    if (program.mainWindow == nullptr) {
+        return false;
+    }
+    SetForegroundWindow(program.mainWindow);
+    return true;
+}

@@ -1,0 +1,17 @@
+#include "swap_interval.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+void requestSwapPerRefresh() {
+    using SwapIntervalProc = BOOL(WINAPI*)(int);
+    PROC found = wglGetProcAddress("wglSwapIntervalEXT");
+    // Some drivers answer a name they do not know with a small number or -1
+    // instead of null.
+    const auto address = reinterpret_cast<std::intptr_t>(found);
+    if (address >= -1 && address <= 3) {
+        return;
+    }
+    reinterpret_cast<SwapIntervalProc>(reinterpret_cast<void (*)()>(found))(1);
+}
