@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The folder of the running Velmora.scr, from the program's full path:
+// everything before the last backslash, except that a drive's root keeps its
+// backslash ("C:\Velmora.scr" gives "C:\"). The file names below are appended
+// with a backslash of their own, so at a drive's root the path holds two in a
+// row ("C:\\Velmora.dll"), which still names the file.
+std::string ProgramFolderOf(std::string_view programPath);
+
+std::string RendererPathIn(std::string_view programFolder);  // ...\Velmora.dll
+std::string SettingsPathIn(std::string_view programFolder);  // ...\Velmora.ini

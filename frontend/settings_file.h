@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "file_port.h"
+#include "music/bgm_settings.h"
+#include "profile_port.h"
+
+// Velmora.ini: one section, "Section", with the music kind, the CD track to
+// repeat and the music file under Shift-JIS keys (see texts.h).
+inline constexpr char kSettingsSection[] = "Section";
+
+// The value of key in section of file, cut to 255 bytes; empty when the file,
+// the section or the key is missing.
+std::string GetIniValue(ProfilePort& profile, const std::string& section, const std::string& key,
+                        const std::string& file);
+
+// Writes key=value into section of file. Section and key are cut to 127
+// characters; the system's result goes to lastApiResult and is not examined.
+void PutIniValue(ProfilePort& profile, const std::string& section, const std::string& key,
+                 const std::string& value, const std::string& file, std::int32_t& lastApiResult);
+
+// True when path names a readable file. One trailing backslash is dropped
+// first, so a folder written with one does not count either.
+bool FileExists(FilePort& files, const std::string& path);
+
+// Fills the three music settings from the settings file. A number that does
+// not read leaves its setting as it was; a music file that has gone away is
+// forgotten, and the file kind then falls back to no music.
+void ReadSettings(ProfilePort& profile, FilePort& files, const std::string& settingsPath,
+                  BgmSettings& settings);
+
+// A setting's number as the settings file holds it: a blank where a plus sign
+// would go (" 0", " 12"), a minus sign otherwise ("-3").
+std::string SettingNumberText(std::int16_t value);

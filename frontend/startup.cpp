@@ -1,0 +1,48 @@
+#include "startup.h"
+
+#include "command_line.h"
+#include "preview.h"
+#include "program_folder.h"
+#include "settings_file.h"
+#include "texts.h"
+#include "window_titles.h"
+
+AfterMain Main(StartupPlatform& platform, FrontEndState& state) {
+    // Both searches are made whatever the first one finds.
+    const bool runInProgress = platform.findWindow(kSaverRunTitle);
+    const bool dialogOpen = platform.findWindow(kSettingsDialogTitle);
+    if (runInProgress || dialogOpen) {
+        return AfterMain::kEnd;
+    }
+
+    state.commandLine = platform.commandLine();
+    const std::string mode = ModeLetter(state.commandLine);
+
+    // The preview needs neither the settings nor the renderer.
+    if (mode == "P") {
+        const bool shown = SetUpPreview(platform.preview(), PreviewHostHandle(state.commandLine));
+        return shown ? AfterMain::kRunMessageLoop : AfterMain::kEnd;
+    }
+
+    state.programFolder = ProgramFolderOf(platform.programPath());
+    ReadSettings(platform.profile(), platform.files(), SettingsPathIn(state.programFolder),
+                 state.settings);
+
+    if (!FileExists(platform.files(), RendererPathIn(state.programFolder))) {
+        platform.showMessage(kMissingRenderer, kApplicationTitle);
+        return AfterMain::kEnd;
+    }
+
+    if (mode == "C") {
+        platform.showSettingsDialog(state);
+        return AfterMain::kEnd;
+    }
+
+    if (mode != "S" && !state.commandLine.empty()) {
+        return AfterMain::kEnd;
+    }
+    if (mode == "S") {
+        state.SavedCursorCount = platform.showCursor(false);
+    }
+    return platform.loadSaverRun(state) ? AfterMain::kRunMessageLoop : AfterMain::kEnd;
+}

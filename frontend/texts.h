@@ -1,0 +1,31 @@
+#pragma once
+
+// The Japanese texts of the front-end, as the Shift-JIS (code page 932) bytes
+// that files, keys and the "A" functions carry, whatever the system's ANSI
+// code page is. Each literal is split where a hex escape would otherwise
+// swallow the next character. The readable text stands beside each one; a
+// unit test decodes every entry of kJapaneseTexts and compares the two, so a
+// text added here belongs in that list too.
+
+// Keys of the settings file.
+inline constexpr char kKeyKind[] = "BGM\x8b\xe6\x95\xaa";             // BGM区分
+inline constexpr char kKeyRepeatTrack[] = "BGM\xd8\xcb\xdf\xb0\xc4";  // BGMﾘﾋﾟｰﾄ
+inline constexpr char kKeyFile[] = "BGM\xcc\xa7\xb2\xd9";             // BGMﾌｧｲﾙ
+
+// Shown when the renderer is not beside Velmora.scr.
+// Velmora.dll が Velmora.scr と同じﾌｫﾙﾀﾞに見つかりません！
+inline constexpr char kMissingRenderer[] =
+    "Velmora.dll \x82\xaa Velmora.scr \x82\xc6\x93\xaf\x82\xb6\xcc\xab\xd9\xc0\xde\x82\xc9"
+    "\x8c\xa9\x82\xc2\x82\xa9\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x81\x49";
+
+struct JapaneseText {
+    const char* name;
+    const char* bytes;
+};
+
+inline constexpr JapaneseText kJapaneseTexts[] = {
+    {"kKeyKind", kKeyKind},
+    {"kKeyRepeatTrack", kKeyRepeatTrack},
+    {"kKeyFile", kKeyFile},
+    {"kMissingRenderer", kMissingRenderer},
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <windows.h>
+
+#include "preview_port.h"
+
+// The preview window Torvi_R (caption "Preview Window", black, no icon, no
+// border) and its picture element Img_Prev, which draws the still at its
+// natural size from its top-left corner over black. The program ends when
+// Torvi_R is destroyed, as it is with the host window it has been put into.
+class PreviewWindow : public PreviewPort {
+  public:
+    explicit PreviewWindow(HINSTANCE instance) : instance_(instance) {}
+    ~PreviewWindow() override;
+
+    PreviewWindow(const PreviewWindow&) = delete;
+    PreviewWindow& operator=(const PreviewWindow&) = delete;
+
+    bool getWindowRect(std::int32_t window, WindowRect& rect) override;
+    bool createPreviewWindow() override;
+    std::uint32_t getPreviewStyle() override;
+    void setPreviewStyle(std::uint32_t style) override;
+    void setPreviewParent(std::int32_t host) override;
+    void movePreviewWindow(std::int32_t x, std::int32_t y, std::int32_t width,
+                           std::int32_t height) override;
+    void movePicture(std::int32_t x, std::int32_t y, std::int32_t width,
+                     std::int32_t height) override;
+    void showPreviewWindow() override;
+
+    HWND window() const { return window_; }
+    HWND picture() const { return picture_; }
+
+  private:
+    HINSTANCE instance_;
+    HWND window_ = nullptr;
+    HWND picture_ = nullptr;
+    HBITMAP still_ = nullptr;
+};

@@ -1,0 +1,33 @@
+#include "shift_jis_text.h"
+
+#include <windows.h>
+
+namespace {
+
+constexpr UINT kShiftJisCodePage = 932;
+
+std::wstring Convert(UINT codePage, const char* text) {
+    const int length = MultiByteToWideChar(codePage, 0, text, -1, nullptr, 0);
+    if (length <= 0) {
+        return {};
+    }
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(codePage, 0, text, -1, wide.data(), length);
+    wide.resize(static_cast<std::size_t>(length - 1));
+    return wide;
+}
+
+}  // namespace
+
+std::wstring WideFromShiftJis(const char* text) {
+    if (text == nullptr || *text == '\0') {
+        return {};
+    }
+    std::wstring wide = Convert(kShiftJisCodePage, text);
+    // A system without the Japanese code page still shows the message, if
+    // not its Japanese part.
+    if (wide.empty()) {
+        wide = Convert(CP_ACP, text);
+    }
+    return wide;
+}

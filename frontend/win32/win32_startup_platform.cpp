@@ -1,0 +1,46 @@
+#include "win32_startup_platform.h"
+
+#include "saver_run_seam.h"
+#include "settings_dialog_seam.h"
+#include "shift_jis_text.h"
+
+std::string Win32StartupPlatform::programPath() {
+    // Grown until the whole path fits: a folder deeper than MAX_PATH would
+    // otherwise be cut and name the wrong place.
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return {};
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        if (path.size() >= 32768) {
+            return {};
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+bool Win32StartupPlatform::findWindow(const char* title) {
+    return FindWindowA(nullptr, title) != nullptr;
+}
+
+void Win32StartupPlatform::showMessage(const char* text, const char* caption) {
+    MessageBoxW(nullptr, WideFromShiftJis(text).c_str(), WideFromShiftJis(caption).c_str(), MB_OK);
+}
+
+std::int32_t Win32StartupPlatform::showCursor(bool show) {
+    return ShowCursor(show ? TRUE : FALSE);
+}
+
+void Win32StartupPlatform::showSettingsDialog(FrontEndState& state) {
+    ShowSettingsDialogModal(instance_, state);
+}
+
+bool Win32StartupPlatform::loadSaverRun(FrontEndState& state) {
+    return LoadSaverRunWindow(instance_, state);
+}

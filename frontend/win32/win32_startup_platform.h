@@ -1,0 +1,37 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "preview_window.h"
+#include "startup_platform.h"
+#include "win32_profile.h"
+
+class Win32StartupPlatform : public StartupPlatform {
+  public:
+    Win32StartupPlatform(HINSTANCE instance, const char* commandLine)
+        : instance_(instance),
+          commandLine_(commandLine != nullptr ? commandLine : ""),
+          preview_(instance) {}
+
+    std::string commandLine() override { return commandLine_; }
+    std::string programPath() override;
+    bool findWindow(const char* title) override;
+    void showMessage(const char* text, const char* caption) override;
+    std::int32_t showCursor(bool show) override;
+
+    ProfilePort& profile() override { return profile_; }
+    FilePort& files() override { return files_; }
+    PreviewPort& preview() override { return preview_; }
+
+    void showSettingsDialog(FrontEndState& state) override;
+    bool loadSaverRun(FrontEndState& state) override;
+
+  private:
+    HINSTANCE instance_;
+    std::string commandLine_;
+    Win32Profile profile_;
+    Win32Files files_;
+    PreviewWindow preview_;
+};

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include "fake_startup_platform.h"
+#include "startup.h"
+#include "texts.h"
+
+namespace {
+
+const std::string kRenderer = "C:\\Savers\\Velmora.dll";
+const std::string kIni = "C:\\Savers\\Velmora.ini";
+
+class MainTest : public ::testing::Test {
+  protected:
+    MainTest() {
+        platform.filesPort.readable = {kRenderer};
+        platform.previewPort.host = 1234;
+        platform.previewPort.hostRect = WindowRect{100, 50, 252, 162};
+    }
+
+    AfterMain run(const std::string& commandLine) {
+        platform.forgetCalls();
+        platform.commandLineText = commandLine;
+        state = FrontEndState{};
+        return Main(platform, state);
+    }
+
+    // What happened after the two window searches.
+    std::vector<std::string> afterInstanceCheck() const {
+        return std::vector<std::string>(platform.log.begin() + 2, platform.log.end());
+    }
+
+    FakeStartupPlatform platform;
+    FrontEndState state;
+};
+
+TEST_F(MainTest, AnotherRunOrOpenDialogEndsEveryStartSilently) {
+    for (const char* title : {"Torvi_Main", "<Velmora>"}) {
+        for (const char* commandLine : {"/s", "", "/c", "/p 1234", "/a 1234"}) {
+            platform = FakeStartupPlatform();
+            platform.windows = {title};
+            platform.previewPort.host = 1234;
+            platform.previewPort.hostRect = WindowRect{0, 0, 152, 112};
+            platform.commandLineText = commandLine;
+            state = FrontEndState{};
+            EXPECT_EQ(Main(platform, state), AfterMain::kEnd);
+            // Both searches are always made, and nothing else happens.
+            EXPECT_EQ(platform.log,
+                      (std::vector<std::string>{"FindWindow Torvi_Main", "FindWindow <Velmora>"}))
+                << title << " " << commandLine;
+            EXPECT_TRUE(platform.previewPort.calls.empty());
+            EXPECT_TRUE(platform.profilePort.reads.empty());
+            EXPECT_TRUE(platform.filesPort.asked.empty());
+        }
+    }
+}
+
+TEST_F(MainTest, PreviewNeedsNeitherSettingsNorRenderer) {
+    platform.filesPort.readable.clear();
+    for (const char* commandLine : {"/p 1234", "/p:1234", "-P 1234"}) {
+        EXPECT_EQ(run(commandLine), AfterMain::kRunMessageLoop) << commandLine;
+        EXPECT_TRUE(afterInstanceCheck().empty()) << commandLine;
+        EXPECT_TRUE(platform.profilePort.reads.empty());
+        EXPECT_TRUE(platform.filesPort.asked.empty());
+        EXPECT_TRUE(platform.messages.empty());
+        ASSERT_FALSE(platform.previewPort.calls.empty());
+        EXPECT_EQ(platform.previewPort.calls.front(), "GetWindowRect 1234");
+        EXPECT_EQ(platform.previewPort.calls.back(), "Show");
+    }
+}
+
+TEST_F(MainTest, APreviewOfNoWindowEndsAtOnce) {
+    for (const char* commandLine : {"/p 0", "/p", "/p 999", "/p x"}) {
+        EXPECT_EQ(run(commandLine), AfterMain::kEnd) << commandLine;
+        EXPECT_EQ(platform.previewPort.calls.size(), 1u) << "no window may be made";
+    }
+}
+
+TEST_F(MainTest, SaverRunHidesTheCursorAndLoadsTheRunWindow) {
+    for (const char* commandLine : {"/s", "/S", "-s"}) {
+        EXPECT_EQ(run(commandLine), AfterMain::kRunMessageLoop) << commandLine;
+        EXPECT_EQ(afterInstanceCheck(), (std::vector<std::string>{"ShowCursor FALSE", "SaverRun"}));
+        EXPECT_EQ(state.SavedCursorCount, -1);
+        // The run sees the count already saved.
+        EXPECT_EQ(platform.cursorAtRun, std::optional<std::int32_t>(-1));
+        EXPECT_EQ(platform.filesPort.asked, std::vector<std::string>{kRenderer});
+        EXPECT_EQ(platform.profilePort.reads.size(), 3u);
+        EXPECT_EQ(platform.profilePort.reads[0].file, kIni);
+        EXPECT_EQ(state.programFolder, "C:\\Savers");
+        EXPECT_EQ(state.commandLine, commandLine);
+    }
+    platform.saverRunLoads = false;
+    EXPECT_EQ(run("/s"), AfterMain::kEnd);
+}
+
+TEST_F(MainTest, EmptyCommandLineRunsWithoutTouchingTheCursor) {
+    EXPECT_EQ(run(""), AfterMain::kRunMessageLoop);
+    EXPECT_EQ(afterInstanceCheck(), std::vector<std::string>{"SaverRun"});
+    EXPECT_EQ(state.SavedCursorCount, std::nullopt);
+}
+
+TEST_F(MainTest, ConfigurationShowsTheDialogOverTheSettingsThenEnds) {
+    platform.profilePort.set(kIni, "Section", kKeyKind, " 1");
+    platform.profilePort.set(kIni, "Section", kKeyRepeatTrack, " 4");
+    for (const char* commandLine : {"/c", "/c:5678", "/C"}) {
+        EXPECT_EQ(run(commandLine), AfterMain::kEnd) << commandLine;
+        EXPECT_EQ(afterInstanceCheck(), std::vector<std::string>{"Dialog"});
+        ASSERT_TRUE(platform.settingsAtDialog.has_value());
+        EXPECT_EQ(platform.settingsAtDialog->BGM_Kind, 1);
+        EXPECT_EQ(platform.settingsAtDialog->BGM_RepeatTrack, 4);
+    }
+}
+
+TEST_F(MainTest, AnyOtherModeEndsAfterTheChecks) {
+    for (const char* commandLine : {"/a 1234", "/x", "/", "s"}) {
+        EXPECT_EQ(run(commandLine), AfterMain::kEnd) << commandLine;
+        EXPECT_TRUE(afterInstanceCheck().empty()) << commandLine;
+        EXPECT_EQ(platform.profilePort.reads.size(), 3u);
+        EXPECT_EQ(platform.filesPort.asked, std::vector<std::string>{kRenderer});
+    }
+}
+
+TEST_F(MainTest, AMissingRendererIsTheOneMessage) {
+    platform.filesPort.readable.clear();
+    for (const char* commandLine : {"/s", "", "/c", "/a 1234"}) {
+        EXPECT_EQ(run(commandLine), AfterMain::kEnd) << commandLine;
+        EXPECT_EQ(afterInstanceCheck(), std::vector<std::string>{"MessageBox"}) << commandLine;
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(platform.messages[0].text, kMissingRenderer);
+        EXPECT_EQ(platform.messages[0].caption, "Velmora (ScreenSaver)");
+        // The settings were read first.
+        EXPECT_EQ(platform.profilePort.reads.size(), 3u);
+    }
+}
+
+TEST_F(MainTest, AtADriveRootTheRendererPathHasTwoBackslashes) {
+    platform.path = "D:\\Velmora.scr";
+    platform.filesPort.readable = {"D:\\\\Velmora.dll"};
+    EXPECT_EQ(run("/s"), AfterMain::kRunMessageLoop);
+    EXPECT_EQ(platform.filesPort.asked, std::vector<std::string>{"D:\\\\Velmora.dll"});
+    EXPECT_EQ(platform.profilePort.reads[0].file, "D:\\\\Velmora.ini");
+}
+
+}  // namespace
