@@ -18,9 +18,21 @@ fi
 packages=(
   cmake ninja-build g++ pkg-config clang clang-format
   g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
+  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libosmesa6-dev libglu1-mesa-dev libpng-dev libjpeg-dev
-  wine wine32:i386 xvfb xdotool x11-utils imagemagick
+  # Wine runs the Windows programs on a virtual X display: 64-bit Wine runs the
+  # x86_64 build anywhere, 32-bit Wine the i686 build where the host executes
+  # 32-bit code. Wine only recommends its GL, X extension libraries and fonts,
+  # and recommendations are not installed, so they are named here.
+  wine wine64 wine32:i386 fonts-wine
+  libgl1 libglx-mesa0 libgl1-mesa-dri libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386
+  libxrandr2 libxi6 libxrender1 libxcursor1 libxfixes3 libxinerama1 libxxf86vm1 libxcomposite1
+  libxrandr2:i386 libxi6:i386 libxrender1:i386 libxcursor1:i386 libxfixes3:i386
+  libxinerama1:i386 libxxf86vm1:i386 libxcomposite1:i386
+  # The virtual display, real input, screenshots, and the Japanese locale
+  # sources from which the tests build the locale that gives Wine code page 932.
+  xvfb xdotool x11-utils imagemagick locales
   fonts-ipafont-gothic sox lame libasound2-plugins:i386
 )
 
@@ -34,8 +46,9 @@ for p in "${packages[@]}"; do
   else
     q="$name"
   fi
-  status=$(dpkg-query -W -f='${Status}' "$q" 2>/dev/null || true)
-  [ "$status" = "install ok installed" ] || missing+=("$p")
+  # A package installed for two architectures answers with one line for each.
+  dpkg-query -W -f='${Status}\n' "$q" 2>/dev/null | grep -qx 'install ok installed' ||
+    missing+=("$p")
 done
 
 if [ ${#missing[@]} -gt 0 ]; then

@@ -1,0 +1,75 @@
+# shellcheck shell=bash
+# Makes the Wine prefix that every e2e test of a build runs in, once, and again
+# only when the Wine installation or the prefix's settings change. Source after
+# wine_session.sh.
+
+_E2E_PREFIX_SETTINGS="$(dirname "${BASH_SOURCE[0]}")/prefix_settings.reg"
+
+_e2e_prefix_fingerprint() {
+    {
+        echo "$E2E_WINE $VELMORA_E2E_WINE_ARCH"
+        "$E2E_WINE" --version
+        cat "$_E2E_PREFIX_SETTINGS" "${BASH_SOURCE[0]}"
+    } | sha256sum | cut -d ' ' -f 1
+}
+
+# ALSA's null plugin takes any sound and plays nothing, which gives Wine a wave
+# output device on a machine without a sound card.
+_e2e_write_alsa_settings() {
+    mkdir -p "$HOME"
+    cat >"$HOME/.asoundrc" <<'ALSA'
+pcm.!default {
+    type null
+}
+ALSA
+}
+
+# Wine takes its ANSI code page from the C library's locale, which must exist;
+# building it here spares the host from generating it system-wide.
+_e2e_build_locale() {
+    local locales="$VELMORA_E2E_STATE_DIR/locale"
+    [ -f /usr/share/i18n/locales/ja_JP ] ||
+        e2e_fail "the locale sources are missing (package locales): run scripts/setup.sh"
+    mkdir -p "$locales"
+    localedef -i ja_JP -f UTF-8 "$locales/$E2E_LOCALE" ||
+        e2e_fail "localedef could not build $E2E_LOCALE"
+}
+
+_e2e_import_prefix_settings() {
+    local utf16="$E2E_RUN_DIR/prefix_settings.reg"
+    # regedit reads Unicode .reg files as UTF-16 with a byte-order mark.
+    {
+        printf '\xff\xfe'
+        iconv -f UTF-8 -t UTF-16LE "$_E2E_PREFIX_SETTINGS"
+    } >"$utf16"
+    _e2e_wine regedit /S "$(e2e_windows_path "$utf16")" >>"$E2E_RUN_DIR/wineboot.log" 2>&1 ||
+        e2e_fail "regedit could not import the prefix settings"
+}
+
+_e2e_check_prefix_settings() {
+    # The server writes the registry to the prefix's files when it ends.
+    grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" ||
+        e2e_fail "the prefix settings did not reach $WINEPREFIX/user.reg"
+}
+
+e2e_make_prefix() {
+    _e2e_open_session "${VELMORA_E2E_SCREEN:-1280x1024x24}"
+    local stamp="$VELMORA_E2E_STATE_DIR/wineprefix.stamp" fingerprint
+    fingerprint=$(_e2e_prefix_fingerprint)
+    if [ -d "$WINEPREFIX" ] && [ "$(cat "$stamp" 2>/dev/null)" = "$fingerprint" ]; then
+        e2e_log "prefix $WINEPREFIX is up to date"
+        return 0
+    fi
+    rm -rf "$WINEPREFIX" "$HOME" "$VELMORA_E2E_STATE_DIR/locale" "$stamp"
+    _e2e_write_alsa_settings
+    _e2e_build_locale
+    e2e_log "locale built"
+    _e2e_wine wineboot -i >"$E2E_RUN_DIR/wineboot.log" 2>&1 ||
+        e2e_fail "wineboot failed: $(tail -n 20 "$E2E_RUN_DIR/wineboot.log")"
+    e2e_log "prefix booted"
+    _e2e_import_prefix_settings
+    _e2e_stop_wine
+    _e2e_check_prefix_settings
+    echo "$fingerprint" >"$stamp"
+    e2e_log "prefix $WINEPREFIX is ready"
+}
