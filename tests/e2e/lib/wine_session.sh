@@ -390,7 +390,8 @@ _e2e_title_pattern() {
 }
 
 _e2e_find_window() {
-    xdotool search --name "$(_e2e_title_pattern "$1")" 2>/dev/null | head -n 1
+    # xdotool fails when nothing matches, which here just means no window.
+    xdotool search --name "$(_e2e_title_pattern "$1")" 2>/dev/null | head -n 1 || true
 }
 
 _e2e_window_exists() {
