@@ -1,0 +1,359 @@
+// Works beside Velmora.scr under Wine: makes the windows that its end-to-end
+// tests need (a preview host, a running saver's hidden window, the preview
+// drawn in this very process), looks into the windows it opens, and drives the
+// profile functions. Results are printed one per line, closing with
+// "N passed, M failed" where it checks.
+//
+//   frontend_probe ini-table
+//   frontend_probe ini-write FILE KIND TRACK PATH_HEX
+//   frontend_probe ini-read FILE
+//   frontend_probe window TITLE READY_FILE SECONDS   (the ready file gets the handle;
+//                                                     READY_FILE.stop ends it)
+//   frontend_probe preview SCR_PATH FORM WIDTH HEIGHT    (FORM: "/p %d", "/p:%d")
+//   frontend_probe still WIDTH HEIGHT READY_FILE SECONDS    (READY_FILE.stop ends it)
+//   frontend_probe message-box TITLE
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <string>
+
+#include "host_handle.h"
+#include "ini_cases.h"
+#include "preview.h"
+#include "preview_window.h"
+#include "settings_file.h"
+#include "shift_jis_text.h"
+#include "texts.h"
+#include "win32_profile.h"
+
+namespace {
+
+int passed = 0;
+int failed = 0;
+
+void Expect(bool condition, const std::string& what) {
+    std::printf("%s %s\n", condition ? "ok" : "FAIL", what.c_str());
+    (condition ? passed : failed)++;
+}
+
+int Summary() {
+    std::printf("%d passed, %d failed\n", passed, failed);
+    std::fflush(stdout);
+    return failed == 0 && passed > 0 ? 0 : 1;
+}
+
+std::string Hex(const std::string& bytes) {
+    static const char digits[] = "0123456789abcdef";
+    std::string hex;
+    for (unsigned char c : bytes) {
+        hex += digits[c >> 4];
+        hex += digits[c & 15];
+    }
+    return hex;
+}
+
+std::string FromHex(const char* hex) {
+    std::string bytes;
+    for (std::size_t i = 0; hex[i] != '\0' && hex[i + 1] != '\0'; i += 2) {
+        bytes += static_cast<char>(std::strtol(std::string(hex + i, 2).c_str(), nullptr, 16));
+    }
+    return bytes;
+}
+
+// Handles the messages of this thread's windows until done() or the time is
+// up; a host window whose child lives in another process must keep answering.
+bool PumpUntil(DWORD milliseconds, const std::function<bool()>& done) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        if (done()) {
+            return true;
+        }
+        if (GetTickCount() - start >= milliseconds) {
+            return false;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+// Written in full before the name appears, so that a reader never sees half.
+void WriteReady(const char* path, const std::string& text) {
+    const std::string partial = std::string(path) + ".partial";
+    if (FILE* file = std::fopen(partial.c_str(), "w")) {
+        std::fputs(text.c_str(), file);
+        std::fclose(file);
+        MoveFileA(partial.c_str(), path);
+    }
+}
+
+std::string TempFileName(int number) {
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    return std::string(folder) + "velmora-ini-" + std::to_string(GetCurrentProcessId()) + "-" +
+           std::to_string(number) + ".ini";
+}
+
+void WriteBytes(const std::string& path, std::string_view content) {
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (file != nullptr) {
+        std::fwrite(content.data(), 1, content.size(), file);
+        std::fclose(file);
+    }
+}
+
+int IniTable() {
+    Win32Profile profile;
+    int number = 0;
+    for (const IniReadCase& c : kIniReadCases) {
+        const std::string file = TempFileName(++number);
+        if (!c.missing) {
+            WriteBytes(file, c.content);
+        }
+        const std::string got = GetIniValue(profile, c.section, c.key, file);
+        const bool same = got == c.expected;
+        Expect(same, std::string("read: ") + c.name + (same ? "" : " (got " + Hex(got) + ")"));
+        DeleteFileA(file.c_str());
+    }
+    for (const IniWriteCase& c : kIniWriteCases) {
+        const std::string file = TempFileName(++number);
+        if (!c.missing) {
+            WriteBytes(file, c.content);
+        }
+        std::int32_t lastApiResult = 0;
+        PutIniValue(profile, c.section, c.key, c.value, file, lastApiResult);
+        const std::string got = GetIniValue(profile, c.section, c.key, file);
+        const std::string other = GetIniValue(profile, c.section, c.otherKey, file);
+        const bool same = lastApiResult != 0 && got == c.expected && other == c.otherExpected;
+        Expect(same, std::string("write: ") + c.name +
+                         (same ? "" : " (got " + Hex(got) + ", other " + Hex(other) + ")"));
+        DeleteFileA(file.c_str());
+    }
+    return Summary();
+}
+
+int IniWrite(const char* file, const char* kind, const char* track, const char* pathHex) {
+    Win32Profile profile;
+    std::int32_t lastApiResult = 0;
+    const auto number = [](const char* text) {
+        return SettingNumberText(static_cast<std::int16_t>(std::atoi(text)));
+    };
+    PutIniValue(profile, kSettingsSection, kKeyKind, number(kind), file, lastApiResult);
+    PutIniValue(profile, kSettingsSection, kKeyRepeatTrack, number(track), file, lastApiResult);
+    PutIniValue(profile, kSettingsSection, kKeyFile, FromHex(pathHex), file, lastApiResult);
+    return lastApiResult != 0 ? 0 : 1;
+}
+
+int IniRead(const char* file) {
+    Win32Profile profile;
+    std::printf("kind=%s\n", Hex(GetIniValue(profile, kSettingsSection, kKeyKind, file)).c_str());
+    std::printf("track=%s\n",
+                Hex(GetIniValue(profile, kSettingsSection, kKeyRepeatTrack, file)).c_str());
+    std::printf("file=%s\n", Hex(GetIniValue(profile, kSettingsSection, kKeyFile, file)).c_str());
+    return 0;
+}
+
+HWND MakeWindow(const char* title, DWORD style, int width, int height) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = "VelmoraTestHost";
+    RegisterClassA(&windowClass);
+    return CreateWindowExA(0, windowClass.lpszClassName, title, style, 0, 0, width, height, nullptr,
+                           nullptr, windowClass.hInstance, nullptr);
+}
+
+bool FileThere(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Stays until the time is up or a file named like the ready file plus ".stop"
+// appears.
+int Window(const char* title, const char* ready, int seconds) {
+    // Hidden, as the saver-run window is.
+    const HWND window = MakeWindow(title, WS_POPUP, 10, 10);
+    if (window == nullptr) {
+        return 1;
+    }
+    WriteReady(ready, std::to_string(NumberFromHandle(window)) + "\n");
+    const std::string stop = std::string(ready) + ".stop";
+    PumpUntil(static_cast<DWORD>(seconds) * 1000, [&] { return FileThere(stop); });
+    DestroyWindow(window);
+    return 0;
+}
+
+std::string Rect(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+           std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
+}
+
+// The window's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND window, HWND parent) {
+    RECT r;
+    GetWindowRect(window, &r);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+int Preview(const char* scr, const char* form, int width, int height) {
+    const HWND host = MakeWindow("Velmora Test Host", WS_POPUP | WS_VISIBLE, width, height);
+    char arguments[64];
+    std::snprintf(arguments, sizeof arguments, form, static_cast<int>(NumberFromHandle(host)));
+    std::string commandLine = std::string("\"") + scr + "\" " + arguments;
+    std::printf("host %d, started as: %s\n", static_cast<int>(NumberFromHandle(host)),
+                commandLine.c_str());
+
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(scr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        Expect(false, "Velmora.scr starts");
+        return Summary();
+    }
+
+    HWND preview = nullptr;
+    HWND picture = nullptr;
+    PumpUntil(10000, [&] {
+        preview = FindWindowExA(host, nullptr, "Torvi_R", nullptr);
+        picture =
+            preview != nullptr ? FindWindowExA(preview, nullptr, "Img_Prev", nullptr) : nullptr;
+        return picture != nullptr && IsWindowVisible(preview);
+    });
+    // Let the set-up finish its last steps before looking.
+    PumpUntil(300, [] { return false; });
+
+    Expect(preview != nullptr, "Torvi_R is a child of the host");
+    if (preview != nullptr) {
+        char caption[64] = {};
+        GetWindowTextA(preview, caption, sizeof caption);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(preview, &owner);
+        const RECT inHost = RectInParent(preview, host);
+        Expect(GetAncestor(preview, GA_PARENT) == host, "its parent is the host");
+        Expect(owner == process.dwProcessId, "it belongs to Velmora.scr");
+        Expect(std::string(caption) == "Preview Window", std::string("caption: ") + caption);
+        Expect((GetWindowLongA(preview, GWL_STYLE) & WS_CHILD) != 0, "it has the child style");
+        Expect(IsWindowVisible(preview) != FALSE, "it is shown");
+        const std::string expected = "0,0 " + std::to_string(width) + "x" + std::to_string(height);
+        Expect(Rect(inHost) == expected, "at " + Rect(inHost) + ", host's size " + expected);
+        Expect(picture != nullptr, "Img_Prev is its child");
+        if (picture != nullptr) {
+            const RECT inPreview = RectInParent(picture, preview);
+            Expect(Rect(inPreview) == expected, "Img_Prev at " + Rect(inPreview));
+        }
+    }
+    Expect(WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT,
+           "Velmora.scr lives while the host does");
+
+    DestroyWindow(host);
+    DWORD exitCode = 1;
+    const bool ended =
+        PumpUntil(10000, [&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; });
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    Expect(ended, "Velmora.scr ends when the host is destroyed");
+    Expect(exitCode == 0, "with exit code 0");
+    if (!ended) {
+        TerminateProcess(process.hProcess, 1);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return Summary();
+}
+
+int Still(int width, int height, const char* ready, int seconds) {
+    const HWND host = MakeWindow("Velmora Still Host", WS_POPUP | WS_VISIBLE, width, height);
+    PreviewWindow port(GetModuleHandleA(nullptr));
+    if (host == nullptr || !SetUpPreview(port, NumberFromHandle(host))) {
+        return 1;
+    }
+    // Painted before anyone looks.
+    PumpUntil(500, [] { return false; });
+    WriteReady(ready, "ready\n");
+    const std::string stop = std::string(ready) + ".stop";
+    PumpUntil(static_cast<DWORD>(seconds) * 1000, [&] { return FileThere(stop); });
+    return 0;
+}
+
+std::string ClassOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+// The message box of another process: its text, its buttons and its icon.
+int MessageBoxCheck(const char* title) {
+    const HWND box = FindWindowA(nullptr, title);
+    Expect(box != nullptr, std::string("a window titled ") + title);
+    if (box == nullptr) {
+        return Summary();
+    }
+    std::wstring text;
+    int buttons = 0;
+    std::wstring buttonText;
+    RECT buttonRect{};
+    bool icon = false;
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(child)) {
+            continue;
+        }
+        wchar_t content[256] = {};
+        GetWindowTextW(child, content, 256);
+        const LONG style = GetWindowLongA(child, GWL_STYLE);
+        const std::string kind = ClassOf(child);
+        if (kind == "Button") {
+            ++buttons;
+            buttonText = content;
+            GetWindowRect(child, &buttonRect);
+        } else if (kind == "Static" && (style & SS_TYPEMASK) == SS_ICON) {
+            icon = icon || SendMessageA(child, STM_GETICON, 0, 0) != 0;
+        } else if (kind == "Static" && content[0] != L'\0') {
+            text = content;
+        }
+    }
+    Expect(text == WideFromShiftJis(kMissingRenderer), "the text is the missing-renderer message");
+    Expect(buttons == 1, "one button (" + std::to_string(buttons) + ")");
+    Expect(buttonText == L"OK", "the button is OK");
+    Expect(!icon, "no icon");
+    std::printf("button centre %ld %ld\n", (buttonRect.left + buttonRect.right) / 2,
+                (buttonRect.top + buttonRect.bottom) / 2);
+    return Summary();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "ini-table") {
+        return IniTable();
+    }
+    if (command == "ini-write" && argc == 6) {
+        return IniWrite(argv[2], argv[3], argv[4], argv[5]);
+    }
+    if (command == "ini-read" && argc == 3) {
+        return IniRead(argv[2]);
+    }
+    if (command == "window" && argc == 5) {
+        return Window(argv[2], argv[3], std::atoi(argv[4]));
+    }
+    if (command == "preview" && argc == 6) {
+        return Preview(argv[2], argv[3], std::atoi(argv[4]), std::atoi(argv[5]));
+    }
+    if (command == "still" && argc == 6) {
+        return Still(std::atoi(argv[2]), std::atoi(argv[3]), argv[4], std::atoi(argv[5]));
+    }
+    if (command == "message-box" && argc == 3) {
+        return MessageBoxCheck(argv[2]);
+    }
+    std::fprintf(stderr, "usage: see the head of frontend_probe.cpp\n");
+    return 2;
+}
