@@ -64,6 +64,10 @@ inline constexpr IniReadCase kIniReadCases[] = {
      INI_FILE, INI_SJIS_PATH},
     {"full-width katakana key is another key", false,
      "[Section]\r\nBGM\x83\x8a\x83s\x81[\x83g=3\r\n"sv, "Section", INI_TRACK, ""},
+    // ア (83 41) and ャ (83 61) differ only in what looks like the case of
+    // their second byte: different characters, so different keys.
+    {"second byte of a two-byte character keeps its case", false,
+     "[Section]\r\nBGM\x83\x61=3\r\n"sv, "Section", "BGM\x83\x41", ""},
     {"value cut to 255 bytes", false,
      "[Section]\r\n" INI_FILE "=" INI_X100 INI_X100 INI_X100 "\r\n"sv, "Section", INI_FILE,
      INI_X100 INI_X100 INI_X10 INI_X10 INI_X10 INI_X10 INI_X10 "xxxxx"},
