@@ -18,14 +18,22 @@ inline constexpr char kMissingRenderer[] =
     "Velmora.dll \x82\xaa Velmora.scr \x82\xc6\x93\xaf\x82\xb6\xcc\xab\xd9\xc0\xde\x82\xc9"
     "\x8c\xa9\x82\xc2\x82\xa9\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x81\x49";
 
+// Returned as text by the music module's command sender, never shown.
+// コマンド文字列が指定されていません
+inline constexpr char kNoCommand[] =
+    "\x83\x52\x83\x7d\x83\x93\x83\x68\x95\xb6\x8e\x9a\x97\xf1\x82\xaa\x8e\x77\x92\xe8"
+    "\x82\xb3\x82\xea\x82\xc4\x82\xa2\x82\xdc\x82\xb9\x82\xf1";
+// Error (文字列が取れません)
+inline constexpr char kNoErrorText[] =
+    "Error (\x95\xb6\x8e\x9a\x97\xf1\x82\xaa\x8e\xe6\x82\xea\x82\xdc\x82\xb9\x82\xf1)";
+
 struct JapaneseText {
     const char* name;
     const char* bytes;
 };
 
 inline constexpr JapaneseText kJapaneseTexts[] = {
-    {"kKeyKind", kKeyKind},
-    {"kKeyRepeatTrack", kKeyRepeatTrack},
-    {"kKeyFile", kKeyFile},
-    {"kMissingRenderer", kMissingRenderer},
+    {"kKeyKind", kKeyKind},     {"kKeyRepeatTrack", kKeyRepeatTrack},
+    {"kKeyFile", kKeyFile},     {"kMissingRenderer", kMissingRenderer},
+    {"kNoCommand", kNoCommand}, {"kNoErrorText", kNoErrorText},
 };

@@ -33,6 +33,8 @@ const std::map<std::string, std::string> kReadable = {
     {"kKeyRepeatTrack", "BGMﾘﾋﾟｰﾄ"},
     {"kKeyFile", "BGMﾌｧｲﾙ"},
     {"kMissingRenderer", "Velmora.dll が Velmora.scr と同じﾌｫﾙﾀﾞに見つかりません！"},
+    {"kNoCommand", "コマンド文字列が指定されていません"},
+    {"kNoErrorText", "Error (文字列が取れません)"},
 };
 
 TEST(JapaneseTexts, EveryTextDecodesFromCodePage932ToItsReadableForm) {
