@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Figures for the renderer program itself, under Wine on a virtual display:
+# the frames per second Velmora.dll draws full screen (Wine's fps trace), and
+# the time from a key press to its process being gone, beside the same time
+# for a bare window that ends on a key (most of either is Wine's teardown).
+#
+#   bash bench/renderer_under_wine.sh [BUILD_DIR] [SECONDS] [RUNS]
+#
+# BUILD_DIR is a built windows-x64 (or, where 32-bit Wine runs, windows) tree,
+# build/windows-x64 by default; its e2e prefix is made if need be.
+set -euo pipefail
+
+source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build_dir=$(realpath "${1:-$source_dir/build/windows-x64}")
+seconds=${2:-15}
+runs=${3:-5}
+
+if grep -q 'CMAKE_SYSTEM_PROCESSOR:.*=x86_64' "$build_dir/CMakeCache.txt" 2>/dev/null ||
+    grep -q 'x86_64-w64-mingw32' "$build_dir/CMakeCache.txt"; then
+    arch=win64
+else
+    arch=win32
+fi
+export VELMORA_E2E_BIN_DIR="$build_dir/bin"
+export VELMORA_E2E_PROGRAMS_DIR="$build_dir/e2e-helpers"
+export VELMORA_E2E_STATE_DIR="$build_dir/e2e"
+export VELMORA_E2E_WINE_ARCH=$arch
+export VELMORA_E2E_SCREEN=1280x1024x24
+export WINEDEBUG=-all
+
+VELMORA_E2E_TEST_NAME=bench_prefix bash "$source_dir/tests/e2e/wine_prefix.sh" >/dev/null
+export VELMORA_E2E_TEST_NAME=bench_renderer_under_wine
+
+# shellcheck source=../tests/e2e/lib/wine_session.sh
+source "$source_dir/tests/e2e/lib/wine_session.sh"
+
+median() {
+    sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+frames_per_second() {
+    local trace
+    WINEDEBUG=fps e2e_start fps Velmora.dll >&2
+    window=$(e2e_wait_window VelmoraVC)
+    e2e_wait_focus "$window"
+    sleep "$seconds"
+    e2e_key Escape
+    e2e_wait_exit fps 10 >&2
+    trace=$(e2e_stderr fps)
+    # Wine prints "@ approx N fps, total M fps" about once a second; the
+    # running total after the first seconds covers the whole run.
+    echo "fps lines: $(grep -c 'approx' "$trace")"
+    echo "last line: $(grep 'approx' "$trace" | tail -n 1 | sed 's/^.*@ //')"
+    echo "median of the per-second figures: $(grep -o 'approx [0-9.]*' "$trace" |
+        awk '{ print $2 }' | tail -n +3 | median) fps"
+}
+
+# key_to_gone NAME PROGRAM TITLE: milliseconds from the key press to the end of
+# the process, one line per run.
+key_to_gone() {
+    local name=$1 program=$2 title=$3 run window
+    for run in $(seq "$runs"); do
+        e2e_start "$name$run" "$program" >&2
+        window=$(e2e_wait_window "$title")
+        e2e_wait_focus "$window"
+        sleep 1
+        e2e_key a
+        e2e_wait_exit "$name$run" 10 >&2
+        echo "$E2E_ELAPSED_MS"
+    done
+}
+
+e2e_begin 1280x1024x24
+echo "== Velmora.dll frames per second at ${E2E_WIDTH}x$E2E_HEIGHT over $seconds s ($arch)"
+frames_per_second
+echo "== key press to process gone, $runs runs each (ms)"
+renderer_times=$(key_to_gone renderer Velmora.dll VelmoraVC | tr '\n' ' ')
+bare_times=$(key_to_gone bare bare_window.exe BareWindow | tr '\n' ' ')
+echo "Velmora.dll: $renderer_times-> median $(echo "$renderer_times" | tr ' ' '\n' | grep . | median)"
+echo "bare window: $bare_times-> median $(echo "$bare_times" | tr ' ' '\n' | grep . | median)"

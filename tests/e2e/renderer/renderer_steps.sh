@@ -1,0 +1,42 @@
+# shellcheck shell=bash
+# Steps the renderer's end-to-end tests share. Source after lib/wine_session.sh.
+
+readonly RENDERER_TITLE=VelmoraVC
+RENDERER_WINDOW=""
+
+# renderer_start NAME [ARGS...]: starts Velmora.dll and waits until its window
+# has taken the focus, so that keys reach it.
+renderer_start() {
+    local name=$1
+    shift
+    e2e_start "$name" Velmora.dll "$@"
+    RENDERER_WINDOW=$(e2e_wait_window "$RENDERER_TITLE")
+    e2e_wait_focus "$RENDERER_WINDOW"
+}
+
+# renderer_expect_closed NAME WHAT: right after the input, the window must go
+# within a second and the process end with exit code 0. Wine's own teardown
+# comes on top of the window's end; it is measured and logged, not hidden.
+renderer_expect_closed() {
+    local name=$1 what=$2 window_ms
+    e2e_wait_no_window "$RENDERER_TITLE" 1
+    window_ms=$E2E_ELAPSED_MS
+    e2e_wait_exit "$name" 10
+    e2e_assert_equal "$E2E_EXIT_CODE" 0 "exit code after $what"
+    e2e_log "$what: window gone after $window_ms ms, process after" \
+        "$((window_ms + E2E_ELAPSED_MS)) ms"
+}
+
+# renderer_expect_staying NAME SECONDS WHAT: neither the process nor its window
+# may end meanwhile.
+renderer_expect_staying() {
+    local name=$1 seconds=$2 what=$3
+    e2e_expect_running "$name" "$seconds"
+    [ -n "$(e2e_find_window "$RENDERER_TITLE")" ] || e2e_fail "the window went after $what"
+    e2e_log "still running $seconds s after $what"
+}
+
+# probe_value NAME KEY: the value of a key=value line of a probe's answer.
+probe_value() {
+    sed -n "s/^$2=//p" "$(e2e_stdout "$1")" | tr -d '\r'
+}

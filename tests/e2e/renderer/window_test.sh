@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The renderer's window: its class and title, topmost and borderless over the
+# whole screen, frames that change and are not black, the icon and manifest
+# the program carries.
+# shellcheck source-path=SCRIPTDIR
+set -euo pipefail
+
+here=$(dirname "${BASH_SOURCE[0]}")
+# shellcheck source=../lib/wine_session.sh
+source "$here/../lib/wine_session.sh"
+# shellcheck source=renderer_steps.sh
+source "$here/renderer_steps.sh"
+
+check_window_record() {
+    e2e_run describe saver_probe.exe describe
+    e2e_assert_equal "$E2E_EXIT_CODE" 0 "probe found the window"
+    e2e_assert_equal "$(probe_value describe class)" WindowsScreenSaverClass "window class"
+    e2e_assert_equal "$(probe_value describe title)" "$RENDERER_TITLE" "title"
+    e2e_assert_equal "$(probe_value describe topmost)" 1 "topmost"
+    e2e_assert_equal "$(probe_value describe popup)" 1 "popup window"
+    e2e_assert_equal "$(probe_value describe caption)" 0 "caption"
+    e2e_assert_equal "$(probe_value describe visible)" 1 "visible"
+    e2e_assert_equal "$(probe_value describe rect)" "0,0,$E2E_WIDTH,$E2E_HEIGHT" "window rectangle"
+    e2e_assert_equal "$(e2e_window_geometry "$RENDERER_WINDOW")" "0 0 $E2E_WIDTH $E2E_HEIGHT" \
+        "X window geometry"
+}
+
+check_frames() {
+    local first second
+    first=$(e2e_screenshot first.png)
+    sleep 0.5
+    second=$(e2e_screenshot second.png)
+    e2e_assert_not_black "$first"
+    e2e_assert_not_black "$second"
+    # The painting moves on every frame: a large part of the screen changes.
+    e2e_assert_images_differ "$first" "$second" 10000
+    e2e_log "mean brightness $(e2e_image_mean "$second"), $(e2e_image_difference "$first" \
+        "$second") pixels changed in 0.5 s"
+}
+
+check_resources() {
+    e2e_run resources saver_probe.exe resources "$(e2e_windows_path "$VELMORA_E2E_BIN_DIR/Velmora.dll")"
+    e2e_assert_equal "$(probe_value resources icon)" "32x32 colours=16 bits=4" "icon 7002"
+    e2e_assert_equal "$(probe_value resources 'manifest dpi-aware')" 1 "DPI-aware manifest"
+}
+
+e2e_begin
+renderer_start renderer
+check_window_record
+check_frames
+check_resources
+e2e_key Escape
+renderer_expect_closed renderer "Escape"
