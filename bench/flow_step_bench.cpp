@@ -21,7 +21,7 @@ void BM_StepThreeFlows(benchmark::State& state) {
         for (Flow& flow : flows) {
             flow.step(random);
         }
-        benchmark::DoNotOptimize(flows.front().particles.data());
+        benchmark::DoNotOptimize(flows.front().particles.x.data());
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations());

@@ -16,6 +16,19 @@ struct Particle {
     float r, g, b;
 };
 
+// The ring of particles, one array per field: stepping then runs over plain
+// arrays of floats, which the compiler turns into vector arithmetic.
+class ParticleRing {
+  public:
+    void assign(std::size_t count, const Particle& particle);
+    std::size_t size() const { return x.size(); }
+    Particle get(std::size_t j) const { return Particle{x[j], y[j], z[j], r[j], g[j], b[j]}; }
+    void put(std::size_t j, const Particle& particle);
+
+    std::vector<float> x, y, z;
+    std::vector<float> r, g, b;
+};
+
 // Neighbours along one emitter's chain of particles, -1 for none.
 struct ParticleLink {
     std::int32_t newer;
@@ -46,7 +59,7 @@ class Flow {
     const RendererSettings& settings() const { return settings_; }
 
     std::vector<Emitter> emitters;
-    std::vector<Particle> particles;
+    ParticleRing particles;
     std::vector<ParticleLink> links;        // only in line mode
     std::vector<std::int32_t> lastEmitted;  // only in line mode
     std::int32_t nextSlot = 0;

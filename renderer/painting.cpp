@@ -175,7 +175,8 @@ void Painting::draw(const Flow& flow) {
 }
 
 void Painting::drawSprites(const Flow& flow) {
-    for (const Particle& p : flow.particles) {
+    for (std::size_t j = 0; j < flow.particles.size(); ++j) {
+        const Particle p = flow.particles.get(j);
         const GLfloat colour[3] = {p.r, p.g, p.b};
         glColor3fv(colour);
         glPushMatrix();
@@ -187,7 +188,8 @@ void Painting::drawSprites(const Flow& flow) {
 
 void Painting::drawPoints(const Flow& flow) {
     // The size changes from point to point, so each point is its own batch.
-    for (const Particle& p : flow.particles) {
+    for (std::size_t j = 0; j < flow.particles.size(); ++j) {
+        const Particle p = flow.particles.get(j);
         const GLfloat colour[3] = {p.r, p.g, p.b};
         const GLfloat position[3] = {p.x, p.y, p.z};
         glPointSize(pointSize(p.z, derived_.pointSizeFactor));
@@ -201,8 +203,8 @@ void Painting::drawPoints(const Flow& flow) {
 void Painting::drawLines(const Flow& flow) {
     const int count = static_cast<int>(flow.particles.size());
     for (int j = 0; j < count; ++j) {
-        const Particle& p = flow.particles[static_cast<std::size_t>(j)];
-        glLineWidth(lineWidth(p.z, derived_.lineWidthFactor));
+        glLineWidth(
+            lineWidth(flow.particles.z[static_cast<std::size_t>(j)], derived_.lineWidthFactor));
         glBegin(GL_LINES);
         const LineSegment segment = lineSegment(flow, j);
         if (segment.drawn) {

@@ -43,8 +43,8 @@ LineSegment lineSegment(const Flow& flow, int particle) {
     }
     const ParticleLink& olderLink = flow.links[static_cast<std::size_t>(link.older)];
     segment.drawn = true;
-    segment.newer = endAt(flow.particles[static_cast<std::size_t>(particle)], link.newer == -1);
+    segment.newer = endAt(flow.particles.get(static_cast<std::size_t>(particle)), link.newer == -1);
     segment.older =
-        endAt(flow.particles[static_cast<std::size_t>(link.older)], olderLink.older == -1);
+        endAt(flow.particles.get(static_cast<std::size_t>(link.older)), olderLink.older == -1);
     return segment;
 }

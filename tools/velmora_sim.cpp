@@ -97,7 +97,7 @@ void printFlow(int index, const Flow& flow) {
         std::printf("emitter %zu %.9g %.9g %.9g\n", i, e.x, e.y, e.z);
     }
     for (std::size_t j = 0; j < flow.particles.size(); ++j) {
-        const Particle& p = flow.particles[j];
+        const Particle p = flow.particles.get(j);
         std::printf("particle %zu %.9g %.9g %.9g %.9g %.9g %.9g", j, p.x, p.y, p.z, p.r, p.g, p.b);
         if (flow.linked()) {
             std::printf(" %d %d", static_cast<int>(flow.links[j].newer),

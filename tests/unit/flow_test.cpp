@@ -59,8 +59,8 @@ TEST(Flow, CreationDrawsInOrderAndPlacesEverything) {
     EXPECT_EQ(random.state(), replay.state());
 
     ASSERT_EQ(flow.particles.size(), 1200u);
-    for (const Particle& p : flow.particles) {
-        EXPECT_EQ(p.z, 100.0f);
+    for (std::size_t j = 0; j < flow.particles.size(); ++j) {
+        EXPECT_EQ(flow.particles.z[j], 100.0f);
     }
     EXPECT_EQ(flow.nextSlot, 0);
     EXPECT_TRUE(flow.links.empty()) << "links exist only in line mode";
@@ -147,21 +147,22 @@ TEST(Flow, ColourIsDisplacementClampedToOne) {
     freezeField(flow);
     flow.step(random);
     for (std::size_t j = 60; j < flow.particles.size(); ++j) {
-        ASSERT_NEAR(flow.particles[j].x, 0.0f, 1e-5f);
-        ASSERT_EQ(flow.particles[j].z, 100.0f);
+        ASSERT_NEAR(flow.particles.x[j], 0.0f, 1e-5f);
+        ASSERT_EQ(flow.particles.z[j], 100.0f);
     }
-    for (const Particle& p : flow.particles) {
+    for (std::size_t j = 0; j < flow.particles.size(); ++j) {
+        const Particle p = flow.particles.get(j);
         ASSERT_LT(p.r + p.g + p.b, 1e-5f);
     }
 
     // Coefficients of 1: a particle far out moves far and its channels are
     // capped at 1.
     flow.phase.fill(0.0f);
-    Particle& far = flow.particles[600];
-    far = Particle{20.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
-    Particle& near = flow.particles[601];
-    near = Particle{1.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+    flow.particles.put(600, Particle{20.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f});
+    flow.particles.put(601, Particle{1.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f});
     flow.step(random);
+    const Particle far = flow.particles.get(600);
+    const Particle near = flow.particles.get(601);
 
     const float s = 0.04f;
     // x' = x + (y + z) s, y' = y + (x + z) s, z' = z + (x + y) s, all from
@@ -179,9 +180,9 @@ TEST(Flow, ColourIsDisplacementClampedToOne) {
     for (int k = 0; k < kOscillatorCount; ++k) {
         flow.phase[k] = 0.1f + 0.3f * static_cast<float>(k);
     }
-    Particle& probe = flow.particles[700];
-    probe = Particle{1.5f, -2.0f, 3.0f, 0.0f, 0.0f, 0.0f};
+    flow.particles.put(700, Particle{1.5f, -2.0f, 3.0f, 0.0f, 0.0f, 0.0f});
     flow.step(random);
+    const Particle probe = flow.particles.get(700);
     const auto& c = flow.coefficient;
     const float x = probe.x, y = probe.y, z = probe.z;
     EXPECT_EQ(x, 1.5f + (c[0] * -2.0f + c[1] * 3.0f) * s);
@@ -204,16 +205,14 @@ TEST(Flow, RingIsReusedEveryTwentyFrames) {
 
     // Mark every slot, then see which ones the next frame overwrites.
     freezeField(flow);
-    for (Particle& p : flow.particles) {
-        p.z = 1000.0f;
-    }
+    flow.particles.z.assign(flow.particles.size(), 1000.0f);
     flow.step(random);
     EXPECT_EQ(flow.nextSlot, 60);
     for (std::size_t j = 0; j < flow.particles.size(); ++j) {
         if (j < 60) {
-            ASSERT_NEAR(flow.particles[j].z, flow.emitters[j].z, 1e-4f) << "slot " << j;
+            ASSERT_NEAR(flow.particles.z[j], flow.emitters[j].z, 1e-4f) << "slot " << j;
         } else {
-            ASSERT_EQ(flow.particles[j].z, 1000.0f) << "slot " << j;
+            ASSERT_EQ(flow.particles.z[j], 1000.0f) << "slot " << j;
         }
     }
 }

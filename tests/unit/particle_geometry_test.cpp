@@ -29,7 +29,7 @@ class LineSegments : public ::testing::Test {
     LineSegments() : flow(lineSettings(), random) {
         for (std::size_t j = 0; j < flow.particles.size(); ++j) {
             const float v = static_cast<float>(j);
-            flow.particles[j] = Particle{v, v + 0.5f, -v, 0.25f, 0.5f, 0.75f};
+            flow.particles.put(j, Particle{v, v + 0.5f, -v, 0.25f, 0.5f, 0.75f});
         }
     }
 
@@ -90,7 +90,7 @@ TEST_F(LineSegments, SecondFrameJoinsEachEmitterToItsFirstParticle) {
         }
         const LineSegment segment = lineSegment(flow, emitters + i);
         ASSERT_TRUE(segment.drawn) << "emitter " << i;
-        const Particle& first = flow.particles[static_cast<std::size_t>(i)];
+        const Particle first = flow.particles.get(static_cast<std::size_t>(i));
         EXPECT_EQ(segment.newer.colour[0] + segment.newer.colour[1] + segment.newer.colour[2],
                   0.0f);
         EXPECT_EQ(segment.older.position[0], first.x);
