@@ -1,6 +1,6 @@
 #include "win32_startup_platform.h"
 
-#include "saver_run_seam.h"
+#include "saver_run_window.h"
 #include "settings_dialog_seam.h"
 #include "shift_jis_text.h"
 
