@@ -1,14 +1,64 @@
 #!/usr/bin/env bash
-# Sets up a Debian machine, builds Velmora and shows the painting: a frame of
-# the real drawing code, rendered offscreen into a picture.
+# Sets up a Debian machine, builds the Windows programs and runs the real
+# screen saver under Wine: Velmora.scr /s, with Velmora.dll beside it. On the
+# user's display when there is one that answers, where it runs until a key
+# press, a click or a mouse movement; otherwise on a virtual display, where it
+# takes a screenshot, ends the saver with a key press and says where the
+# picture is.
+# shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 cd "$(dirname "$0")/.."
+root=$(pwd)
 
 bash scripts/setup.sh
-cmake --preset native >/dev/null
-cmake --build --preset native -j "$(nproc)" --target velmora-still
 
-picture=build/velmora.png
-build/native/tools/velmora-still --width 1280 --height 720 --frames 120 \
-    --seed "$(date +%s)" -o "$picture"
-echo "The painting after 120 frames is in $(pwd)/$picture"
+# The shipped 32-bit programs where the host can run 32-bit code, which
+# 32-bit Wine needs; elsewhere the same sources built for 64-bit Windows.
+if /lib/ld-linux.so.2 --version >/dev/null 2>&1 && [ -x /usr/lib/wine/wine ]; then
+    preset=windows arch=win32 wine=/usr/lib/wine/wine
+else
+    preset=windows-x64 arch=win64 wine=/usr/lib/wine/wine64
+fi
+build="$root/build/$preset"
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" -j "$(nproc)" --target velmora_scr velmora_renderer
+
+# The Wine prefix of the end-to-end tests (code page 932, a wave device
+# without a sound card, no window manager needed), made once per build.
+export VELMORA_E2E_BIN_DIR="$build/bin"
+export VELMORA_E2E_PROGRAMS_DIR="$build/e2e-helpers"
+export VELMORA_E2E_STATE_DIR="$build/e2e"
+export VELMORA_E2E_WINE_ARCH=$arch
+export VELMORA_E2E_WINE=$wine
+export VELMORA_E2E_TEST_NAME=run
+VELMORA_E2E_TEST_NAME=run-prefix bash tests/e2e/wine_prefix.sh >/dev/null
+
+saver="$build/bin/Velmora.scr"
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    echo "Velmora runs on display $DISPLAY: press a key, click or move the mouse to end it."
+    # The user's own HOME, so that the music reaches the user's sound device.
+    env -u LC_ALL -u LC_CTYPE -u LC_MESSAGES -u LANGUAGE \
+        LANG=ja_JP.UTF-8 LOCPATH="$VELMORA_E2E_STATE_DIR/locale" \
+        WINEPREFIX="$VELMORA_E2E_STATE_DIR/wineprefix" WINEARCH=$arch WINELOADER="$wine" \
+        WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all "$wine" "$saver" /s
+    echo "Velmora has ended."
+    exit 0
+fi
+
+# No display: a virtual one, driven as the end-to-end tests drive it.
+# shellcheck source=../tests/e2e/lib/wine_session.sh
+source "$root/tests/e2e/lib/wine_session.sh"
+picture="$root/build/velmora-saver.png"
+e2e_begin
+e2e_start saver "$saver" /s
+window=$(e2e_wait_window VelmoraVC 30)
+e2e_wait_focus "$window"
+# A few seconds of painting, so that the streams have left their trails.
+sleep 3
+e2e_screenshot "$picture" >/dev/null
+e2e_key space
+e2e_wait_exit saver 10
+e2e_wait_no_window VelmoraVC 5
+echo "Velmora ran on a virtual display and ended on a key press."
+echo "The screen it showed is in $picture"
