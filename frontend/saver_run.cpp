@@ -72,6 +72,20 @@ void Torvi_S::Timer3_Tick() {
     Close();
 }
 
+void Torvi_S::Tick(SaverTimer timer) {
+    switch (timer) {
+        case SaverTimer::Timer1:
+            Timer1_Tick();
+            break;
+        case SaverTimer::Timer2:
+            Timer2_Tick();
+            break;
+        case SaverTimer::Timer3:
+            Timer3_Tick();
+            break;
+    }
+}
+
 void Torvi_S::Close() {
     // A poll that stopped by itself found no drive or disc worth closing.
     if (TimerRunning(SaverTimer::Timer2)) {

@@ -34,6 +34,8 @@ class Torvi_S {
     void Timer1_Tick();
     void Timer2_Tick();
     void Timer3_Tick();
+    // The tick handler of whichever timer fired.
+    void Tick(SaverTimer timer);
 
     // The close handler, whether the watch or someone outside asks. It never
     // cancels the close, and it ends the program.

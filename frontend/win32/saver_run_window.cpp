@@ -35,17 +35,7 @@ LRESULT CALLBACK SaverRunProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     Torvi_S& run = theSaverRun->run;
     switch (message) {
         case WM_TIMER:
-            switch (static_cast<SaverTimer>(wParam)) {
-                case SaverTimer::Timer1:
-                    run.Timer1_Tick();
-                    break;
-                case SaverTimer::Timer2:
-                    run.Timer2_Tick();
-                    break;
-                case SaverTimer::Timer3:
-                    run.Timer3_Tick();
-                    break;
-            }
+            run.Tick(static_cast<SaverTimer>(wParam));
             return 0;
         case WM_CLOSE:
             // From another program or the system: the run ends as when the

@@ -101,17 +101,7 @@ class SaverRunTest : public ::testing::Test {
         return taken();
     }
     Strings tick(SaverTimer timer) {
-        switch (timer) {
-            case SaverTimer::Timer1:
-                run.Timer1_Tick();
-                break;
-            case SaverTimer::Timer2:
-                run.Timer2_Tick();
-                break;
-            case SaverTimer::Timer3:
-                run.Timer3_Tick();
-                break;
-        }
+        run.Tick(timer);
         return taken();
     }
     Strings rendererGone() {
