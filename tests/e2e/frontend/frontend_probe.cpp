@@ -21,6 +21,7 @@
 #include <functional>
 #include <string>
 
+#include "hex_bytes.h"
 #include "host_handle.h"
 #include "ini_cases.h"
 #include "preview.h"
@@ -44,24 +45,6 @@ int Summary() {
     std::printf("%d passed, %d failed\n", passed, failed);
     std::fflush(stdout);
     return failed == 0 && passed > 0 ? 0 : 1;
-}
-
-std::string Hex(const std::string& bytes) {
-    static const char digits[] = "0123456789abcdef";
-    std::string hex;
-    for (unsigned char c : bytes) {
-        hex += digits[c >> 4];
-        hex += digits[c & 15];
-    }
-    return hex;
-}
-
-std::string FromHex(const char* hex) {
-    std::string bytes;
-    for (std::size_t i = 0; hex[i] != '\0' && hex[i + 1] != '\0'; i += 2) {
-        bytes += static_cast<char>(std::strtol(std::string(hex + i, 2).c_str(), nullptr, 16));
-    }
-    return bytes;
 }
 
 // Handles the messages of this thread's windows until done() or the time is

@@ -9,31 +9,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "hex_bytes.h"
 #include "native_profile.h"
 #include "settings_file.h"
 #include "texts.h"
 
-namespace {
-
-std::string Hex(const std::string& bytes) {
-    static const char digits[] = "0123456789abcdef";
-    std::string hex;
-    for (unsigned char c : bytes) {
-        hex += digits[c >> 4];
-        hex += digits[c & 15];
-    }
-    return hex;
-}
-
-std::string FromHex(const std::string& hex) {
-    std::string bytes;
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-    }
-    return bytes;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 int main(int argc, char** argv) {
     NativeProfile profile;
