@@ -34,9 +34,11 @@ packages=(
   # sources from which the tests build the locale that gives Wine code page 932.
   xvfb xdotool x11-utils imagemagick locales
   fonts-ipafont-gothic sox lame libasound2-plugins:i386
-  # 64-bit Wine plays MP3 files through GStreamer (its decoders live in these
-  # plugin sets); the tests make their music with sox and lame.
+  # Wine plays MP3 files through GStreamer, whose decoders live in these plugin
+  # sets; 32-bit Wine needs their i386 builds. The tests make their music with
+  # sox and lame.
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386
 )
 
 missing=()
