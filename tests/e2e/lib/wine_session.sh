@@ -24,6 +24,9 @@
 # The functions keep their working variables local under plain names (title,
 # window, seconds...), so a test script must not make such names readonly.
 
+# shellcheck source=host_32bit.sh
+source "$(dirname "${BASH_SOURCE[0]}")/host_32bit.sh"
+
 readonly E2E_SKIP=77
 readonly E2E_POLL_INTERVAL=0.05
 readonly E2E_LOCALE=ja_JP.UTF-8
@@ -100,9 +103,6 @@ _e2e_require_environment() {
     done
 }
 
-_e2e_host_runs_32bit_code() {
-    [ -e /lib/ld-linux.so.2 ] && /lib/ld-linux.so.2 --version >/dev/null 2>&1
-}
 
 _e2e_first_executable() {
     local candidate
@@ -125,9 +125,11 @@ _e2e_choose_wine() {
                 e2e_fail "64-bit Wine (wine64) is not installed: run scripts/setup.sh"
             ;;
         win32)
-            _e2e_host_runs_32bit_code ||
-                e2e_skip "this host cannot execute 32-bit x86 code, so 32-bit Wine cannot run" \
-                    "the i686 build here; the windows-x64 preset runs the same tests under 64-bit Wine"
+            local blocker
+            blocker=$(velmora_32bit_blocker)
+            [ -z "$blocker" ] ||
+                e2e_skip "32-bit Wine cannot run the i686 build on this host: $blocker;" \
+                    "the windows-x64 preset runs the same tests under 64-bit Wine"
             E2E_WINE=${VELMORA_E2E_WINE:-$(_e2e_first_executable /usr/lib/wine/wine wine)} ||
                 e2e_fail "32-bit Wine (wine32) is not installed: run scripts/setup.sh"
             ;;
