@@ -1,5 +1,7 @@
 #pragma once
 
+#include "renderer_window.h"
+
 // Window titles and captions by which the programs find each other, and the
 // title of the one message box. All plain ASCII, passed to the "A" functions.
 
@@ -7,8 +9,6 @@
 inline constexpr char kSaverRunTitle[] = "Torvi_Main";
 // The settings dialog, angle brackets included.
 inline constexpr char kSettingsDialogTitle[] = "<Velmora>";
-// The renderer's full-screen window.
-inline constexpr char kRendererTitle[] = "VelmoraVC";
 // The caption of the missing-renderer message box.
 inline constexpr char kApplicationTitle[] = "Velmora (ScreenSaver)";
 // The preview window's caption; it has no title bar to show it in.

@@ -1,7 +1,8 @@
 #pragma once
 
-// The names by which other programs know the renderer. The front-end looks
-// for the running window by kRunningTitle, byte for byte.
+#include "renderer_window.h"
+
+// The names by which other savers know the renderer's window. Once made, the
+// window is renamed to kRendererTitle, by which the front-end looks for it.
 constexpr const char* kSaverClassName = "WindowsScreenSaverClass";
 constexpr const char* kCreationTitle = "Screensaver";
-constexpr const char* kRunningTitle = "VelmoraVC";
