@@ -68,8 +68,8 @@ void ParticleRing::put(std::size_t j, const Particle& particle) {
     b[j] = particle.b;
 }
 
-Flow::Flow(const RendererSettings& settings, RandomSource& random)
-    : settings_(settings), derived_(deriveValues(settings)) {
+Flow::Flow(const AppliedSettings& applied, RandomSource& random) : applied_(applied) {
+    const RendererSettings& settings = applied_.fixed;
     emitters.resize(static_cast<std::size_t>(settings.emitterCount));
     for (Emitter& emitter : emitters) {
         emitter.x = randomXY(random);
@@ -102,7 +102,7 @@ Flow::Flow(const RendererSettings& settings, RandomSource& random)
 void Flow::step(RandomSource& random) {
     turnOscillators();
     emit(random);
-    const float gain = colourGain(settings_);
+    const float gain = colourGain(applied_.fixed);
     coefficient[6] *= gain;
     coefficient[7] *= gain;
     coefficient[8] *= gain;
@@ -120,10 +120,10 @@ void Flow::turnOscillators() {
 }
 
 void Flow::emit(RandomSource& random) {
-    const std::int32_t ringSize = settings_.particleCount;
-    for (int i = 0; i < settings_.emitterCount; ++i) {
+    const std::int32_t ringSize = applied_.fixed.particleCount;
+    for (int i = 0; i < applied_.fixed.emitterCount; ++i) {
         Emitter& emitter = emitters[static_cast<std::size_t>(i)];
-        emitter.z = emitter.z + derived_.emitterStep;
+        emitter.z = emitter.z + applied_.derived.emitterStep;
         if (emitter.z > kEmitterNear) {
             emitter.x = randomXY(random);
             emitter.y = randomXY(random);
@@ -165,5 +165,5 @@ void Flow::linkNewParticle(int emitter, std::int32_t slot) {
 void Flow::moveParticles() {
     moveRing(particles.x.data(), particles.y.data(), particles.z.data(), particles.r.data(),
              particles.g.data(), particles.b.data(), particles.size(), coefficient,
-             derived_.particleStep);
+             applied_.derived.particleStep);
 }

@@ -50,13 +50,13 @@ class Flow {
   public:
     // Draws 3 x emitterCount + 18 random numbers, in the order the picture
     // depends on.
-    Flow(const RendererSettings& settings, RandomSource& random);
+    Flow(const AppliedSettings& applied, RandomSource& random);
 
     // Advances the flow by one frame.
     void step(RandomSource& random);
 
-    bool linked() const { return settings_.drawMode == kDrawLines; }
-    const RendererSettings& settings() const { return settings_; }
+    bool linked() const { return applied_.fixed.drawMode == kDrawLines; }
+    const RendererSettings& settings() const { return applied_.fixed; }
 
     std::vector<Emitter> emitters;
     ParticleRing particles;
@@ -73,6 +73,5 @@ class Flow {
     void linkNewParticle(int emitter, std::int32_t slot);
     void moveParticles();
 
-    RendererSettings settings_;
-    DerivedValues derived_;
+    AppliedSettings applied_;
 };

@@ -1,14 +1,13 @@
 #include "painting.h"
 
 #include <ctime>
+#include <new>
 
 #include "gl_headers.h"
 #include "light_texture.h"
 #include "particle_geometry.h"
 
 namespace {
-
-constexpr int kDiscardedDraws = 5;
 
 // The eye sits 15 units in front of the emitters' box, so its far face at
 // z = -15 and near face at z = 15 are both in view.
@@ -34,13 +33,10 @@ std::uint32_t calendarTime() {
 }
 
 Painting::Painting(GraphicsSurface& surface, const RendererSettings& settings)
-    : surface_(surface), settings_(settings), derived_(deriveValues(settings)) {}
+    : surface_(surface), flows_(settings) {}
 
-void Painting::initGraphics(std::uint32_t seed) {
-    random_.seedRandom(seed);
-    for (int i = 0; i < kDiscardedDraws; ++i) {
-        random_.nextRandom();
-    }
+bool Painting::initGraphics(std::uint32_t seed) {
+    flows_.seed(seed);
 
     surface_.createContext();
     const ClientRect rect = surface_.clientRect();
@@ -61,7 +57,7 @@ void Painting::initGraphics(std::uint32_t seed) {
     setParticleBlending();
     glEnable(GL_BLEND);
 
-    switch (settings_.drawMode) {
+    switch (settings().drawMode) {
         case kDrawSprites:
             buildLightTexture();
             buildSpriteList();
@@ -78,23 +74,27 @@ void Painting::initGraphics(std::uint32_t seed) {
             break;
     }
 
-    // Reserved up front so that no flow is ever moved or copied.
-    flows_.reserve(static_cast<std::size_t>(settings_.flowCount));
-    for (int f = 0; f < settings_.flowCount; ++f) {
-        flows_.emplace_back(settings_, random_);
+    try {
+        flows_.create();
+    } catch (const std::bad_alloc&) {
+        // A saver that cannot have its memory ends quietly, like any other
+        // start that fails.
+        surface_.releaseContext();
+        return false;
     }
 
     glFlush();
+    return true;
 }
 
 void Painting::drawFrame() {
     glLoadIdentity();
 
-    if (settings_.trailStrength != 0) {
+    if (settings().trailStrength != 0) {
         // A translucent black quad over the whole view darkens every earlier
         // picture a little more each frame instead of wiping it.
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glColor4f(0.0f, 0.0f, 0.0f, trailAlpha(settings_));
+        glColor4f(0.0f, 0.0f, 0.0f, trailAlpha(settings()));
         glBegin(GL_QUADS);
         glVertex3f(-kTrailHalfWidth, -kTrailHalfHeight, 0.0f);
         glVertex3f(kTrailHalfWidth, -kTrailHalfHeight, 0.0f);
@@ -106,24 +106,21 @@ void Painting::drawFrame() {
         glClear(GL_COLOR_BUFFER_BIT);
     }
 
-    for (Flow& flow : flows_) {
-        flow.step(random_);
-        draw(flow);
-    }
+    flows_.step([this](const Flow& flow) { draw(flow); });
 
     glFlush();
     surface_.swapBuffers();
 }
 
 void Painting::releaseGraphics() {
-    std::vector<Flow>().swap(flows_);
+    flows_.release();
     surface_.releaseContext();
 }
 
 void Painting::setParticleBlending() {
     // Both add light; sprites are opaque squares whose texture does the
     // fading, while smoothed points and lines fade through their alpha.
-    if (settings_.drawMode == kDrawSprites) {
+    if (settings().drawMode == kDrawSprites) {
         glBlendFunc(GL_ONE, GL_ONE);
     } else {
         glBlendFunc(GL_SRC_ALPHA, GL_ONE);
@@ -142,7 +139,7 @@ void Painting::buildLightTexture() {
 }
 
 void Painting::buildSpriteList() {
-    const float h = derived_.spriteHalfSize;
+    const float h = derived().spriteHalfSize;
     glNewList(kSpriteListName, GL_COMPILE);
     glBindTexture(GL_TEXTURE_2D, kLightTextureName);
     glBegin(GL_TRIANGLE_STRIP);
@@ -159,7 +156,7 @@ void Painting::buildSpriteList() {
 }
 
 void Painting::draw(const Flow& flow) {
-    switch (settings_.drawMode) {
+    switch (settings().drawMode) {
         case kDrawSprites:
             drawSprites(flow);
             break;
@@ -192,7 +189,7 @@ void Painting::drawPoints(const Flow& flow) {
         const Particle p = flow.particles.get(j);
         const GLfloat colour[3] = {p.r, p.g, p.b};
         const GLfloat position[3] = {p.x, p.y, p.z};
-        glPointSize(pointSize(p.z, derived_.pointSizeFactor));
+        glPointSize(pointSize(p.z, derived().pointSizeFactor));
         glBegin(GL_POINTS);
         glColor3fv(colour);
         glVertex3fv(position);
@@ -204,7 +201,7 @@ void Painting::drawLines(const Flow& flow) {
     const int count = static_cast<int>(flow.particles.size());
     for (int j = 0; j < count; ++j) {
         glLineWidth(
-            lineWidth(flow.particles.z[static_cast<std::size_t>(j)], derived_.lineWidthFactor));
+            lineWidth(flow.particles.z[static_cast<std::size_t>(j)], derived().lineWidthFactor));
         glBegin(GL_LINES);
         const LineSegment segment = lineSegment(flow, j);
         if (segment.drawn) {

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "flow.h"
+#include "flow_set.h"
 #include "graphics_surface.h"
-#include "random_source.h"
 #include "renderer_settings.h"
 
 // The painting on a surface: the OpenGL set-up, one frame after another, and
@@ -17,8 +17,10 @@ class Painting {
     Painting(GraphicsSurface& surface, const RendererSettings& settings);
 
     // The full set-up. The calendar time seeds the random state; offscreen
-    // tools pass a fixed seed instead to get a repeatable picture.
-    void initGraphics(std::uint32_t seed);
+    // tools pass a fixed seed instead to get a repeatable picture. False when
+    // the flows' memory could not be had; everything made is released again
+    // and the painting cannot be drawn.
+    bool initGraphics(std::uint32_t seed);
 
     // Fades (or clears) the last picture, steps and draws every flow, shows
     // the result.
@@ -27,8 +29,7 @@ class Painting {
     void releaseGraphics();
 
     // For tools and tests that look into the simulation between frames.
-    std::vector<Flow>& flows() { return flows_; }
-    const RendererSettings& settings() const { return settings_; }
+    std::vector<Flow>& flows() { return flows_.flows(); }
 
   private:
     void draw(const Flow& flow);
@@ -39,11 +40,11 @@ class Painting {
     void buildSpriteList();
     void setParticleBlending();
 
+    const RendererSettings& settings() const { return flows_.applied().fixed; }
+    const DerivedValues& derived() const { return flows_.applied().derived; }
+
     GraphicsSurface& surface_;
-    RendererSettings settings_;
-    DerivedValues derived_;
-    RandomSource random_;
-    std::vector<Flow> flows_;
+    FlowSet flows_;
 };
 
 // Whole seconds since 1970, as the set-up seeds the random state in the

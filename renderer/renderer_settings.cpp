@@ -20,6 +20,9 @@ DerivedValues deriveValues(const RendererSettings& settings) {
     return values;
 }
 
+AppliedSettings::AppliedSettings(const RendererSettings& settings)
+    : fixed(settings), derived(deriveValues(settings)) {}
+
 float colourGain(const RendererSettings& settings) {
     return 9.0f / static_cast<float>(settings.particleSpeed);
 }

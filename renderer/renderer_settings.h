@@ -25,6 +25,16 @@ struct DerivedValues {
     float spriteHalfSize;
 };
 
+// The settings with the values worked out from them. The flows and the
+// drawing share one, worked out once before the first flow is created; a flow
+// made straight from bare settings works out its own.
+struct AppliedSettings {
+    AppliedSettings(const RendererSettings& fixed);  // NOLINT: implicit on purpose
+
+    RendererSettings fixed;
+    DerivedValues derived;
+};
+
 constexpr int kDrawSprites = 0;
 constexpr int kDrawPoints = 1;
 constexpr int kDrawLines = 2;

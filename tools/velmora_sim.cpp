@@ -9,14 +9,12 @@
 #include <vector>
 
 #include "flow.h"
-#include "random_source.h"
+#include "flow_set.h"
 #include "renderer_settings.h"
 
 namespace {
 
 constexpr int kBadArguments = 2;
-// The renderer's set-up throws these away after seeding.
-constexpr int kDiscardedDraws = 5;
 
 struct Options {
     std::uint32_t seed = 0;
@@ -121,24 +119,15 @@ int main(int argc, char** argv) {
         settings.drawMode = options.drawMode;
     }
 
-    RandomSource random;
-    random.seedRandom(options.seed);
-    for (int i = 0; i < kDiscardedDraws; ++i) {
-        random.nextRandom();
-    }
-
-    std::vector<Flow> flows;
-    flows.reserve(static_cast<std::size_t>(settings.flowCount));
-    for (int f = 0; f < settings.flowCount; ++f) {
-        flows.emplace_back(settings, random);
-    }
+    // The painting's own set-up and stepping, without the drawing.
+    FlowSet flows(settings);
+    flows.seed(options.seed);
+    flows.create();
     for (long frame = 0; frame < options.frames; ++frame) {
-        for (Flow& flow : flows) {
-            flow.step(random);
-        }
+        flows.step([](const Flow&) {});
     }
-    for (std::size_t f = 0; f < flows.size(); ++f) {
-        printFlow(static_cast<int>(f), flows[f]);
+    for (std::size_t f = 0; f < flows.flows().size(); ++f) {
+        printFlow(static_cast<int>(f), flows.flows()[f]);
     }
     return 0;
 }

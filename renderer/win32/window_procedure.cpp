@@ -1,5 +1,8 @@
 #include <windows.h>
 
+#include <memory>
+#include <new>
+
 #include "close_rules.h"
 #include "renderer_program.h"
 #include "renderer_settings.h"
@@ -25,6 +28,28 @@ class SystemCursor : public CursorSource {
   private:
     CursorPoint unmoved_;
 };
+
+// WM_CREATE's part: the settings, the title, the priority and the graphics.
+// False when the painting's memory cannot be had; what was made is released.
+bool startPainting(HWND window) {
+    try {
+        program.surface = std::make_unique<WglSurface>(window);
+        program.painting = std::make_unique<Painting>(*program.surface, RendererSettings{});
+    } catch (const std::bad_alloc&) {
+        program.surface.reset();
+        return false;
+    }
+    SetWindowTextA(window, kRendererTitle);
+    // The painting takes whatever the machine leaves over.
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
+    if (!program.painting->initGraphics(calendarTime())) {
+        program.painting.reset();
+        program.surface.reset();
+        return false;
+    }
+    program.state.drawingEnabled = true;
+    return true;
+}
 
 }  // namespace
 
@@ -54,13 +79,11 @@ LRESULT CALLBACK outerWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 LRESULT rendererHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            program.surface = std::make_unique<WglSurface>(window);
-            program.painting = std::make_unique<Painting>(*program.surface, RendererSettings{});
-            SetWindowTextA(window, kRunningTitle);
-            // The painting takes whatever the machine leaves over.
-            SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
-            program.painting->initGraphics(calendarTime());
-            program.state.drawingEnabled = true;
+            if (!startPainting(window)) {
+                // The window is not made, and the program ends with exit
+                // code 0 as for any other failed start.
+                return -1;
+            }
             break;
         case WM_DESTROY:
             program.state.drawingEnabled = false;
