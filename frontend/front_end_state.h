@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "music/bgm_settings.h"
+#include "bgm_settings.h"
 
 // What the front-end keeps for the life of the process, shared by the
 // start-up, the saver run, the music and the settings dialog. Everything runs

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "bgm_settings.h"
 #include "file_port.h"
-#include "music/bgm_settings.h"
 #include "profile_port.h"
 
 // Velmora.ini: one section, "Section", with the music kind, the CD track to
