@@ -3,32 +3,27 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "ascii_text.h"
 #include "shift_jis.h"
 
 namespace {
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
+bool IsSign(char c) {
+    return c == '+' || c == '-';
 }
 
 // Length of the longest leading part of text that reads as a number.
 std::size_t NumberLength(std::string_view text) {
     std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    if (i < text.size() && IsSign(text[i])) {
         ++i;
     }
-    std::size_t digits = 0;
-    for (; i < text.size() && IsDigit(text[i]); ++i) {
-        ++digits;
-    }
+    std::size_t digits = LeadingDigits(text.substr(i));
+    i += digits;
     if (i < text.size() && text[i] == '.') {
-        std::size_t j = i + 1;
-        std::size_t fraction = 0;
-        for (; j < text.size() && IsDigit(text[j]); ++j) {
-            ++fraction;
-        }
+        const std::size_t fraction = LeadingDigits(text.substr(i + 1));
         if (digits + fraction > 0) {
-            i = j;
+            i += 1 + fraction;
             digits += fraction;
         }
     }
@@ -37,14 +32,12 @@ std::size_t NumberLength(std::string_view text) {
     }
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         std::size_t j = i + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+        if (j < text.size() && IsSign(text[j])) {
             ++j;
         }
-        if (j < text.size() && IsDigit(text[j])) {
-            while (j < text.size() && IsDigit(text[j])) {
-                ++j;
-            }
-            i = j;
+        const std::size_t exponent = LeadingDigits(text.substr(j));
+        if (exponent > 0) {
+            i = j + exponent;
         }
     }
     return i;
@@ -57,10 +50,8 @@ std::string ModeLetter(std::string_view commandLine) {
 }
 
 std::int32_t PreviewHostHandle(std::string_view commandLine) {
-    std::string_view rest = commandLine.substr(ShiftJisCharacterOffset(commandLine, 3));
-    while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t')) {
-        rest.remove_prefix(1);
-    }
+    const std::string_view rest =
+        SkipLeadingBlanks(commandLine.substr(ShiftJisCharacterOffset(commandLine, 3)), " \t");
     const std::size_t length = NumberLength(rest);
     if (length == 0) {
         return 0;

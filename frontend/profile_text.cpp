@@ -1,5 +1,6 @@
 #include "profile_text.h"
 
+#include "ascii_text.h"
 #include "shift_jis.h"
 
 namespace {
@@ -15,18 +16,8 @@ struct Line {
 
 enum class LineKind { kSection, kKey, kOther };
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
+    return SkipTrailingBlanks(SkipLeadingBlanks(text, " \t"), " \t");
 }
 
 // Up to the first line break.

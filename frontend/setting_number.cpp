@@ -2,25 +2,10 @@
 
 #include <algorithm>
 
-namespace {
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-}  // namespace
+#include "ascii_text.h"
 
 std::optional<std::int16_t> ParseSettingNumber(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
+    text = SkipTrailingBlanks(SkipLeadingBlanks(text, " \t"), " \t");
 
     std::size_t i = 0;
     bool negative = false;
@@ -34,13 +19,13 @@ std::optional<std::int16_t> ParseSettingNumber(std::string_view text) {
     constexpr std::int64_t kCap = 1000000;
     std::int64_t whole = 0;
     std::size_t digits = 0;
-    for (; i < text.size() && IsDigit(text[i]); ++i, ++digits) {
+    for (; i < text.size() && IsDecimalDigit(text[i]); ++i, ++digits) {
         whole = std::min<std::int64_t>(whole * 10 + (text[i] - '0'), kCap);
     }
 
     bool fractionNonZero = false;
     if (i < text.size() && text[i] == '.') {
-        for (++i; i < text.size() && IsDigit(text[i]); ++i, ++digits) {
+        for (++i; i < text.size() && IsDecimalDigit(text[i]); ++i, ++digits) {
             fractionNonZero = fractionNonZero || text[i] != '0';
         }
     }

@@ -1,5 +1,7 @@
 #include "shift_jis.h"
 
+#include <vector>
+
 namespace {
 
 // Length in bytes of the character that starts at offset.
@@ -38,6 +40,20 @@ std::string_view ShiftJisCharacterAt(std::string_view text, std::size_t index) {
 
 std::string_view ShiftJisPrefix(std::string_view text, std::size_t count) {
     return text.substr(0, ShiftJisCharacterOffset(text, count));
+}
+
+std::string_view ShiftJisSuffix(std::string_view text, std::size_t count) {
+    // The offsets of the last `count` character starts, kept in a ring.
+    std::vector<std::size_t> starts(count + 1, 0);
+    std::size_t characters = 0;
+    for (std::size_t offset = 0; offset < text.size(); offset += CharacterLength(text, offset)) {
+        starts[characters % starts.size()] = offset;
+        ++characters;
+    }
+    if (characters <= count) {
+        return text;
+    }
+    return text.substr(starts[(characters - count) % starts.size()]);
 }
 
 std::size_t ShiftJisLastBackslash(std::string_view text) {

@@ -24,6 +24,11 @@ std::string_view ShiftJisCharacterAt(std::string_view text, std::size_t index);
 // At most `count` characters from the front, never cutting a character in two.
 std::string_view ShiftJisPrefix(std::string_view text, std::size_t count);
 
+// At most `count` characters from the back. Characters can only be told apart
+// from the front, so the last bytes of a text may be the second half of a
+// two-byte character and never start a character of the suffix.
+std::string_view ShiftJisSuffix(std::string_view text, std::size_t count);
+
 // Byte offset of the last character that is a backslash, or npos.
 std::size_t ShiftJisLastBackslash(std::string_view text);
 

@@ -1,45 +1,33 @@
 #include "track_number.h"
 
 #include <algorithm>
+#include <string_view>
+
+#include "ascii_text.h"
 
 namespace {
 
 constexpr long kBeyondAnyTrack = 100000;
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+// A device's reply may end in a line break.
+constexpr std::string_view kBlanks = " \t\r\n";
 
 }  // namespace
 
 std::optional<long> TrackNumber(const std::string& reply) {
-    std::size_t i = 0;
-    const std::size_t n = reply.size();
-    while (i < n && IsBlank(reply[i])) {
-        ++i;
-    }
+    std::string_view text = SkipTrailingBlanks(SkipLeadingBlanks(reply, kBlanks), kBlanks);
     bool negative = false;
-    if (i < n && (reply[i] == '+' || reply[i] == '-')) {
-        negative = reply[i] == '-';
-        ++i;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
     }
-    if (i == n || !IsDigit(reply[i])) {
+    const std::size_t digits = LeadingDigits(text);
+    if (digits == 0 || digits != text.size()) {
         return std::nullopt;
     }
     long value = 0;
-    while (i < n && IsDigit(reply[i])) {
-        value = std::min(value * 10 + (reply[i] - '0'), kBeyondAnyTrack);
-        ++i;
-    }
-    while (i < n && IsBlank(reply[i])) {
-        ++i;
-    }
-    if (i != n) {
-        return std::nullopt;
+    for (char c : text) {
+        value = std::min(value * 10 + (c - '0'), kBeyondAnyTrack);
     }
     return negative ? -value : value;
 }
