@@ -10,6 +10,10 @@ namespace {
 constexpr std::int16_t kCompactDisc = 1;
 constexpr std::int16_t kMusicFile = 2;
 
+std::size_t TimerSlot(SaverTimer timer) {
+    return static_cast<std::size_t>(timer) - 1;
+}
+
 // The load and close handlers go on past a step that fails: music that cannot
 // start must not keep the renderer from running, and nothing may keep the
 // close handler from handing the cursor back and ending the program.
@@ -113,15 +117,15 @@ void Torvi_S::Close() {
 }
 
 bool Torvi_S::TimerRunning(SaverTimer timer) const {
-    return running_[static_cast<int>(timer)];
+    return running_[TimerSlot(timer)];
 }
 
 void Torvi_S::startTimer(SaverTimer timer, std::uint32_t milliseconds) {
     port_.startTimer(timer, milliseconds);
-    running_[static_cast<int>(timer)] = true;
+    running_[TimerSlot(timer)] = true;
 }
 
 void Torvi_S::stopTimer(SaverTimer timer) {
     port_.stopTimer(timer);
-    running_[static_cast<int>(timer)] = false;
+    running_[TimerSlot(timer)] = false;
 }

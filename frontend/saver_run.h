@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -52,5 +53,5 @@ class Torvi_S {
     Torvi_BGM& music_;
 
     std::string RendererPath;
-    bool running_[4] = {};  // by timer number
+    std::array<bool, 3> running_{};  // Timer1 to Timer3
 };

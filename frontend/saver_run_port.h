@@ -22,8 +22,9 @@ class SaverRunPort {
     // Starts the file as a program with its own path alone as command line and
     // its first window shown normally, keeping no handle. Returns once a
     // top-level window titled readyTitle exists, the program has ended, or
-    // some seconds have passed; false when it could not be started.
-    virtual bool startProgram(const std::string& path, const char* readyTitle) = 0;
+    // some seconds have passed. A program that cannot be started is not
+    // reported: the run then finds no renderer window and ends.
+    virtual void startProgram(const std::string& path, const char* readyTitle) = 0;
     // ShowCursor with `show` as its flag (any non-zero value shows); the
     // cursor's new display count.
     virtual std::int32_t showCursor(std::int32_t show) = 0;

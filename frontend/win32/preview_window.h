@@ -27,9 +27,6 @@ class PreviewWindow : public PreviewPort {
                      std::int32_t height) override;
     void showPreviewWindow() override;
 
-    HWND window() const { return window_; }
-    HWND picture() const { return picture_; }
-
   private:
     HINSTANCE instance_;
     HWND window_ = nullptr;

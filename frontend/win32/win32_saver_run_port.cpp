@@ -41,7 +41,7 @@ bool Win32SaverRunPort::findWindow(const char* title) {
     return FindWindowA(nullptr, title) != nullptr;
 }
 
-bool Win32SaverRunPort::startProgram(const std::string& path, const char* readyTitle) {
+void Win32SaverRunPort::startProgram(const std::string& path, const char* readyTitle) {
     // The file is named outright, so blanks in its folder cannot make the
     // system try "C:\Program.exe" first; the command line holds the path
     // alone, quoted, so that the program reads it as its own name and finds
@@ -54,12 +54,11 @@ bool Win32SaverRunPort::startProgram(const std::string& path, const char* readyT
     PROCESS_INFORMATION process{};
     if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &process)) {
-        return false;
+        return;
     }
     CloseHandle(process.hThread);
     WaitUntilReady(process.hProcess, readyTitle);
     CloseHandle(process.hProcess);
-    return true;
 }
 
 std::int32_t Win32SaverRunPort::showCursor(std::int32_t show) {

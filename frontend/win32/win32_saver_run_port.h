@@ -14,7 +14,7 @@ class Win32SaverRunPort final : public SaverRunPort {
     void startTimer(SaverTimer timer, std::uint32_t milliseconds) override;
     void stopTimer(SaverTimer timer) override;
     bool findWindow(const char* title) override;
-    bool startProgram(const std::string& path, const char* readyTitle) override;
+    void startProgram(const std::string& path, const char* readyTitle) override;
     std::int32_t showCursor(std::int32_t show) override;
     void endProgram() override;
 

@@ -29,12 +29,11 @@ class FakeSaverRunPort : public SaverRunPort {
         log_.push_back(std::string("FindWindow ") + title);
         return windows.count(title) != 0;
     }
-    bool startProgram(const std::string& path, const char* readyTitle) override {
+    void startProgram(const std::string& path, const char* readyTitle) override {
         log_.push_back("Start program " + path + " until " + readyTitle);
         if (startFails) {
             throw std::runtime_error("cannot start");
         }
-        return true;
     }
     std::int32_t showCursor(std::int32_t show) override {
         log_.push_back("ShowCursor " + std::to_string(show));
