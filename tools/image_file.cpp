@@ -108,19 +108,26 @@ bool writeImage(const std::string& path, const Picture& picture, std::string& er
         error = "cannot tell the image format of " + path + " (use .png, .jpg or .jpeg)";
         return false;
     }
-    File file(std::fopen(path.c_str(), "wb"));
+    // The picture is written beside its place and only then renamed into it,
+    // so a failure leaves no partial file behind and an older picture intact.
+    const std::string partial = path + ".partial";
+    File file(std::fopen(partial.c_str(), "wb"));
     if (!file) {
-        error = "cannot open " + path + " for writing";
+        error = "cannot open " + partial + " for writing";
         return false;
     }
-    const bool written = format == ImageFormat::Png ? writePng(file.get(), picture, error)
-                                                    : writeJpeg(file.get(), picture, error);
+    bool written = format == ImageFormat::Png ? writePng(file.get(), picture, error)
+                                              : writeJpeg(file.get(), picture, error);
+    if (std::fclose(file.release()) != 0 && written) {
+        error = "cannot finish writing " + partial;
+        written = false;
+    }
+    if (written && std::rename(partial.c_str(), path.c_str()) != 0) {
+        error = "cannot rename " + partial + " to " + path;
+        written = false;
+    }
     if (!written) {
-        return false;
+        std::remove(partial.c_str());
     }
-    if (std::fclose(file.release()) != 0) {
-        error = "cannot finish writing " + path;
-        return false;
-    }
-    return true;
+    return written;
 }

@@ -113,6 +113,22 @@ TEST(ImageFile, ReportsWhatCannotBeWritten) {
     EXPECT_FALSE(
         writeImage(::testing::TempDir() + "no/such/folder/still.png", gradient(4, 4), error));
     EXPECT_NE(error.find("cannot open"), std::string::npos);
+
+    // An encoder that fails (a picture without pixels) leaves the older
+    // picture as it was and no partial file beside it.
+    const std::string path = ::testing::TempDir() + "velmora_still_kept.png";
+    ASSERT_TRUE(writeImage(path, gradient(5, 3), error)) << error;
+    error.clear();
+    EXPECT_FALSE(writeImage(path, gradient(0, 0), error));
+    EXPECT_NE(error.find("encoder"), std::string::npos) << error;
+    int width = 0, height = 0;
+    EXPECT_EQ(readPng(path, width, height), gradient(5, 3).rgb);
+    std::FILE* partial = std::fopen((path + ".partial").c_str(), "rb");
+    EXPECT_EQ(partial, nullptr);
+    if (partial != nullptr) {
+        std::fclose(partial);
+    }
+    std::remove(path.c_str());
 }
 
 bool parse(std::vector<const char*> args, StillOptions& options, std::string& error) {
