@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+
+// Where the dialog's controls lie, in twips (1/1440 inch) as they were
+// designed, relative to their container: the dialog's client area or the
+// music panel Pic_C(0). The platform turns them into pixels at the system's
+// resolution, so the dialog keeps its proportions and grows with it.
+
+struct TwipRect {
+    std::int32_t left;
+    std::int32_t top;
+    std::int32_t width;
+    std::int32_t height;
+};
+
+struct PixelRect {
+    std::int32_t left;
+    std::int32_t top;
+    std::int32_t width;
+    std::int32_t height;
+};
+
+namespace dialog_layout {
+
+inline constexpr std::int32_t kClientWidth = 7185;
+inline constexpr std::int32_t kClientHeight = 3780;
+
+// On the dialog.
+inline constexpr TwipRect Pic_C{180, 240, 6795, 2535};
+inline constexpr TwipRect lbl_7{180, 2940, 2475, 195};
+inline constexpr TwipRect Cmd_Etc{2880, 3000, 1875, 375};
+inline constexpr TwipRect Cmd_Set{4800, 3000, 1095, 375};
+inline constexpr TwipRect Cmd_Can{5940, 3000, 1035, 375};
+
+// On the panel.
+inline constexpr TwipRect Shape3{300, 300, 1695, 315};
+inline constexpr TwipRect lbl_15{300, 360, 1665, 195};
+inline constexpr TwipRect BGM_Repeat{1380, 780, 615, 300};
+inline constexpr TwipRect lbl_14{2040, 840, 990, 195};
+inline constexpr TwipRect Cmd_BGM{540, 1740, 435, 315};
+inline constexpr TwipRect lbl_Fname{1020, 1740, 5355, 435};
+// Img_BGM(kind) and lbl_BGM(kind), by the music kind they stand for: on
+// screen the CD row comes first, then "none", then the file row.
+inline constexpr TwipRect Img_BGM[3] = {
+    {300, 1140, 195, 195}, {300, 840, 195, 195}, {300, 1440, 195, 195}};
+inline constexpr TwipRect lbl_BGM[3] = {
+    {540, 1140, 345, 195}, {540, 840, 645, 195}, {540, 1440, 900, 195}};
+
+// The hidden images Img_Ra(0) and Img_Ra(1) hold 12 x 12 pixel marks.
+inline constexpr std::int32_t kMarkPixels = 12;
+
+// The captions' font: "ＭＳ Ｐゴシック" (texts.h), 9.75 point.
+inline constexpr double kFontPoints = 9.75;
+
+}  // namespace dialog_layout
+
+// A length in twips at `dpi` dots per inch, rounded to the nearest pixel
+// (halves away from zero). At 96 dpi a pixel is 15 twips.
+std::int32_t PixelsFromTwips(std::int32_t twips, std::int32_t dpi);
+PixelRect PixelsFromTwips(const TwipRect& rect, std::int32_t dpi);
+
+// The font's character height in pixels at `dpi`, rounded as above.
+std::int32_t FontPixelHeight(std::int32_t dpi);
