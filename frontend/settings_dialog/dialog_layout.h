@@ -28,7 +28,10 @@ inline constexpr std::int32_t kClientHeight = 3780;
 
 // On the dialog.
 inline constexpr TwipRect Pic_C{180, 240, 6795, 2535};
-inline constexpr TwipRect lbl_7{180, 2940, 2475, 195};
+// The maker's line: our name is longer than the one line of 2475 twips that
+// was designed for it, so it may take two lines and reaches up to 240 twips
+// before Cmd_Etc, beside which it lies.
+inline constexpr TwipRect lbl_7{180, 2940, 2460, 390};
 inline constexpr TwipRect Cmd_Etc{2880, 3000, 1875, 375};
 inline constexpr TwipRect Cmd_Set{4800, 3000, 1095, 375};
 inline constexpr TwipRect Cmd_Can{5940, 3000, 1035, 375};

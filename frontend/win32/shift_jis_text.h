@@ -5,3 +5,7 @@
 // Shift-JIS (code page 932) bytes as UTF-16, for what a person reads, so it
 // reads right whatever the system's ANSI code page is.
 std::wstring WideFromShiftJis(const char* text);
+
+// What a person typed, as the Shift-JIS bytes that the settings and the "A"
+// functions carry. A character that code page 932 cannot hold becomes "?".
+std::string ShiftJisFromWide(const std::wstring& text);
