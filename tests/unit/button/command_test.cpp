@@ -192,6 +192,14 @@ TEST_F(CommandTest, ClickPaths) {
     command.MouseUp(kLeftButton, 0, 1, 1);
     EXPECT_EQ(canvas.taken(), Strings{"Pressed"});
     EXPECT_EQ(port.clicks, 4);
+
+    // The caption passes its events on: a move, press and release on it are
+    // the control's own.
+    command.LblMsg_MouseMove(0, 0, 1, 1);
+    command.LblMsg_MouseDown(kLeftButton, 0, 1, 1);
+    command.LblMsg_MouseUp(kLeftButton, 0, 1, 1);
+    EXPECT_EQ(canvas.taken(), (Strings{"HighLightSelect", "Pressed", "HighLightSelect"}));
+    EXPECT_EQ(port.clicks, 5);
 }
 
 TEST_F(CommandTest, BeforeInitializeHoverIsEnteredAfterAFocusChangeButNeverLeft) {
