@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "plain_text.h"
+
 namespace {
 
 // The frame's corners are 60 twips (four pixels) square, and its pieces start
@@ -26,21 +28,8 @@ void StoreSpan(std::int16_t& span, double twips) {
     }
 }
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return 0;
-}
-
 std::uint8_t HexPair(const char* digits) {
-    return static_cast<std::uint8_t>(HexValue(digits[0]) * 16 + HexValue(digits[1]));
+    return static_cast<std::uint8_t>(HexDigitValue(digits[0]) * 16 + HexDigitValue(digits[1]));
 }
 
 void SetLevels(GradientVertex& vertex, const FaceColour& colour) {

@@ -1,31 +1,13 @@
 #include "property_bag.h"
 
 #include <algorithm>
-#include <cctype>
-#include <charconv>
 #include <limits>
+
+#include "plain_text.h"
 
 namespace {
 
 constexpr std::int32_t kTrue = -1;
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-std::string_view Trimmed(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 std::optional<std::int64_t> NumberInText(std::string_view text) {
     text = Trimmed(text);
@@ -35,15 +17,7 @@ std::optional<std::int64_t> NumberInText(std::string_view text) {
     if (SameIgnoringCase(text, "False")) {
         return 0;
     }
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-    }
-    std::int64_t number = 0;
-    const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (text.empty() || failure != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return number;
+    return WholeNumberIn(text);
 }
 
 }  // namespace

@@ -1,26 +1,14 @@
 #include "property_sets_text.h"
 
 #include <cctype>
-#include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 
+#include "plain_text.h"
+
 namespace {
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 bool IsName(std::string_view text) {
     if (text.empty()) {
@@ -32,32 +20,6 @@ bool IsName(std::string_view text) {
         }
     }
     return true;
-}
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
 }
 
 // No Shift-JIS character has one of these bytes, not even as its second
@@ -101,8 +63,8 @@ std::optional<std::string> TakeQuoted(std::string_view& rest) {
         if (i + 2 >= inside.size()) {
             return std::nullopt;
         }
-        const int upper = HexDigit(inside[i + 1]);
-        const int lower = HexDigit(inside[i + 2]);
+        const int upper = HexDigitValue(inside[i + 1]);
+        const int lower = HexDigitValue(inside[i + 2]);
         if (upper < 0 || lower < 0) {
             return std::nullopt;
         }
@@ -114,15 +76,11 @@ std::optional<std::string> TakeQuoted(std::string_view& rest) {
 }
 
 std::optional<std::int32_t> WholeNumber(std::string_view text) {
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-    }
-    std::int32_t number = 0;
-    const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (text.empty() || failure != std::errc() || end != text.data() + text.size()) {
+    const std::optional<std::int64_t> number = WholeNumberIn(text);
+    if (!number || *number < INT32_MIN || *number > INT32_MAX) {
         return std::nullopt;
     }
-    return number;
+    return static_cast<std::int32_t>(*number);
 }
 
 std::optional<double> Points(std::string_view text) {

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <fstream>
 #include <iterator>
 #include <map>
 #include <string>
 
+#include "../code_page_932.h"
 #include "bmp_file.h"
 #include "command_texts.h"
 #include "face_pictures.h"
@@ -115,24 +115,6 @@ TEST(FacePictures, RingsOutlineAndTheReferenceCorner) {
     }
     EXPECT_TRUE(DrawFacePicture(FacePicture::HighLight) ==
                 DrawFacePicture(FacePicture::HighLightSelect));
-}
-
-std::string Cp932ToUtf8(const std::string& bytes) {
-    iconv_t convert = iconv_open("UTF-8", "CP932");
-    if (convert == reinterpret_cast<iconv_t>(-1)) {
-        ADD_FAILURE() << "no CP932 converter";
-        return {};
-    }
-    std::string in = bytes;
-    std::string out(in.size() * 4 + 4, '\0');
-    char* inPointer = in.data();
-    char* outPointer = out.data();
-    std::size_t inLeft = in.size();
-    std::size_t outLeft = out.size();
-    iconv(convert, &inPointer, &inLeft, &outPointer, &outLeft);
-    iconv_close(convert);
-    out.resize(out.size() - outLeft);
-    return out;
 }
 
 TEST(CommandTexts, EveryTextDecodesFromCodePage932ToItsReadableForm) {
