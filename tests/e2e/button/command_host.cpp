@@ -6,9 +6,9 @@
 //   command_host READY_FILE SECONDS
 //
 // The host lies at the screen's top-left corner, 240 x 120 pixels, its client
-// area at the screen's origin: Cmd_One at 20,20 (64 x 25 pixels, 960 x 375
-// twips, the face pictures' own size) and Cmd_Two, stored disabled, at 20,60
-// (125 x 25). The Tab key moves the focus between them.
+// area at the screen's origin: Cmd_One at 20,20 (73 x 30 pixels, 1095 x 450
+// twips, so that every edge of its faces is stretched) and Cmd_Two, stored
+// disabled, at 20,60 (125 x 25). The Tab key moves the focus between them.
 
 #include <windows.h>
 
@@ -34,7 +34,7 @@ struct HostButton {
 // Not 1 or 2: the dialog keys send IDOK and IDCANCEL as if buttons of those
 // ids had been clicked.
 constexpr HostButton kButtons[] = {
-    {"Cmd_One", 101, {20, 20, 84, 45}},
+    {"Cmd_One", 101, {20, 20, 93, 50}},
     {"Cmd_Two", 102, {20, 60, 145, 85}},
 };
 

@@ -3,7 +3,8 @@
 # one Click; a press that leaves for a tick and comes back gives none; a right
 # release over a hovered button clicks; a disabled button never clicks; the
 # keyboard moves the focus and clicks nothing. Each face on the screen is
-# compared with the same face from the native software canvas (velmora-face).
+# compared with the same face from the native software canvas (velmora-face):
+# the gradient and every stretched edge, all but the caption.
 set -euo pipefail
 here=$(dirname "${BASH_SOURCE[0]}")
 source "$here/../lib/wine_session.sh"
@@ -19,20 +20,21 @@ expect() {
     shift
     "$face_tool" "$@" -o "$E2E_RUN_DIR/expected-$name.png" || e2e_fail "velmora-face $*"
 }
-expect normal 1:Normal
-expect hover 1:Normal 2:HighLight
-expect pressed-hovered 2:HighLight 2:Pressed 4:Pressed
-expect selected-hovered 2:HighLight 4:HighLightSelect
-expect selected 3:Selected
-expect selected-hovered-again 3:Selected 4:HighLightSelect
-expect pressed-again 3:Selected 4:Pressed
+one_size=(--width 1095 --height 450)
+expect normal "${one_size[@]}" 1:Normal
+expect hover "${one_size[@]}" 1:Normal 2:HighLight
+expect pressed-hovered "${one_size[@]}" 2:HighLight 2:Pressed 4:Pressed
+expect selected-hovered "${one_size[@]}" 2:HighLight 4:HighLightSelect
+expect selected "${one_size[@]}" 3:Selected
+expect selected-hovered-again "${one_size[@]}" 3:Selected 4:HighLightSelect
+expect pressed-again "${one_size[@]}" 3:Selected 4:Pressed
 expect disabled --width 1875 --height 375 0:Disable
 
 # Where each button lies on the screen (the host's client area starts at the
 # origin) and the columns of its caption, which the comparison leaves out.
-cmd_one=(20 20 64 25 12 52)
+cmd_one=(20 20 73 30 14 59)
 cmd_two=(20 60 125 25 40 86)
-one_centre=(52 32)
+one_centre=(56 35)
 two_centre=(82 72)
 outside=(200 100)
 
