@@ -27,8 +27,9 @@ inline constexpr char kNoCommand[] =
 inline constexpr char kNoErrorText[] =
     "Error (\x95\xb6\x8e\x9a\x97\xf1\x82\xaa\x8e\xe6\x82\xea\x82\xdc\x82\xb9\x82\xf1)";
 
-// The settings dialog: its captions, the font they are shown in, and the
-// open-file dialog's filter description and title.
+// The settings dialog: its captions, and the open-file dialog's filter
+// description and title. The captions' font is the button control's
+// (DialogFont).
 inline constexpr char kCaptionCompactDisc[] =
     "\x89\xb9\x8a\x79"
     "CD";  // 音楽CD
@@ -40,8 +41,6 @@ inline constexpr char kCaptionOtherWorks[] =
     "\x82\xbb\x82\xcc\x91\xbc\x82\xcc\x8d\xec\x95\x69";           // その他の作品
 inline constexpr char kCaptionSet[] = "\x90\xdd\x92\xe8";         // 設定
 inline constexpr char kCaptionCancel[] = "\xb7\xac\xdd\xbe\xd9";  // ｷｬﾝｾﾙ
-inline constexpr char kDialogFontName[] =
-    "\x82\x6c\x82\x72 \x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e";  // ＭＳ Ｐゴシック
 inline constexpr char kMusicFileFilterName[] =
     "BGM\xcc\xa7\xb2\xd9 (MP3 WAV)";  // BGMﾌｧｲﾙ (MP3 WAV)
 inline constexpr char kOpenFileTitle[] = "\xcc\xa7\xb2\xd9\x82\xf0\x8a\x4a\x82\xad";  // ﾌｧｲﾙを開く
@@ -65,7 +64,7 @@ inline constexpr JapaneseText kJapaneseTexts[] = {
     {"kCaptionOtherWorks", kCaptionOtherWorks},
     {"kCaptionSet", kCaptionSet},
     {"kCaptionCancel", kCaptionCancel},
-    {"kDialogFontName", kDialogFontName},
+
     {"kMusicFileFilterName", kMusicFileFilterName},
     {"kOpenFileTitle", kOpenFileTitle},
 };

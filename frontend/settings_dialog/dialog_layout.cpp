@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace dialog_layout {
+
 namespace {
 
 constexpr double kTwipsPerInch = 1440;
@@ -13,15 +15,17 @@ std::int32_t RoundAwayFromZero(double value) {
 
 }  // namespace
 
-std::int32_t PixelsFromTwips(std::int32_t twips, std::int32_t dpi) {
+std::int32_t Pixels(std::int32_t twips, std::int32_t dpi) {
     return RoundAwayFromZero(static_cast<double>(twips) * dpi / kTwipsPerInch);
 }
 
-PixelRect PixelsFromTwips(const TwipRect& rect, std::int32_t dpi) {
-    return {PixelsFromTwips(rect.left, dpi), PixelsFromTwips(rect.top, dpi),
-            PixelsFromTwips(rect.width, dpi), PixelsFromTwips(rect.height, dpi)};
+PixelPlace Pixels(const Place& place, std::int32_t dpi) {
+    return {Pixels(place.left, dpi), Pixels(place.top, dpi), Pixels(place.width, dpi),
+            Pixels(place.height, dpi)};
 }
 
-std::int32_t FontPixelHeight(std::int32_t dpi) {
-    return RoundAwayFromZero(dialog_layout::kFontPoints * dpi / kPointsPerInch);
+std::int32_t FontPixelHeight(double points, std::int32_t dpi) {
+    return RoundAwayFromZero(points * dpi / kPointsPerInch);
 }
+
+}  // namespace dialog_layout

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "button_font.h"
 #include "dialog_background.h"
 #include "dialog_controls.h"
 #include "dialog_layout.h"
@@ -50,8 +51,8 @@ struct SettingsDialog {
         }
     }
 
-    RECT pixels(const TwipRect& rect) const {
-        const PixelRect p = PixelsFromTwips(rect, dpi);
+    RECT pixels(const layout::Place& place) const {
+        const layout::PixelPlace p = layout::Pixels(place, dpi);
         return {p.left, p.top, p.left + p.width, p.top + p.height};
     }
 
@@ -59,6 +60,7 @@ struct SettingsDialog {
     FrontEndState& state;
     int dpi;
     HFONT font = nullptr;
+    int fontHeight = 0;  // pixels
     HWND panel = nullptr;
     SettingsDialogWindows windows;
     std::unique_ptr<DialogBackground> dialogBackground;
@@ -236,10 +238,13 @@ bool RegisterDialogClasses(HINSTANCE instance) {
     return RegisterDialogControlClasses(instance) && ready;
 }
 
-HFONT CreateCaptionFont(int dpi) {
-    return CreateFontW(-FontPixelHeight(dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                       SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, WideFromShiftJis(kDialogFontName).c_str());
+// The captions' font, the one the buttons take from the dialog too.
+HFONT CreateCaptionFont(int height) {
+    const ButtonFont font = DialogFont();
+    return CreateFontW(-height, 0, 0, 0, font.weight, font.italic, font.underline,
+                       font.strikethrough, static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       WideFromShiftJis(font.name.c_str()).c_str());
 }
 
 HBITMAP LoadMark(HINSTANCE instance, int id) {
@@ -251,7 +256,7 @@ HBITMAP LoadMark(HINSTANCE instance, int id) {
 // draws wider than designed grows to the right, over nothing but the
 // container, instead of losing its last letters; a wrapped one keeps the
 // number of lines it was designed for, however high the font's lines are.
-HWND Label(SettingsDialog& dialog, HWND container, int id, const TwipRect& place,
+HWND Label(SettingsDialog& dialog, HWND container, int id, const layout::Place& place,
            const char* caption, COLORREF colour, LabelLines lines = LabelLines::kOne,
            LabelAlignment alignment = LabelAlignment::kLeft) {
     const std::wstring text = WideFromShiftJis(caption);
@@ -263,7 +268,7 @@ HWND Label(SettingsDialog& dialog, HWND container, int id, const TwipRect& place
         }
     } else {
         const int designedLines =
-            std::max<int>(1, (placement.bottom - placement.top) / FontPixelHeight(dialog.dpi));
+            std::max<int>(1, (placement.bottom - placement.top) / dialog.fontHeight);
         const int height = designedLines * LineHeight(dialog.font);
         if (height > placement.bottom - placement.top) {
             placement.bottom = placement.top + height;
@@ -337,8 +342,8 @@ void CreateControls(SettingsDialog& dialog) {
 
 // The window hidden, at the designed client size in this resolution's pixels.
 HWND CreateDialogWindow(SettingsDialog& dialog) {
-    const int width = PixelsFromTwips(layout::kClientWidth, dialog.dpi);
-    const int height = PixelsFromTwips(layout::kClientHeight, dialog.dpi);
+    const int width = layout::Pixels(layout::kClientWidth, dialog.dpi);
+    const int height = layout::Pixels(layout::kClientHeight, dialog.dpi);
     RECT frame{0, 0, width, height};
     AdjustWindowRectEx(&frame, kDialogStyle, FALSE, kContainerExStyle);
     const HWND window = CreateWindowExW(
@@ -377,7 +382,8 @@ void ShowSettingsDialogModal(HINSTANCE instance, FrontEndState& state) {
         return;
     }
     SettingsDialog dialog(instance, state, SystemDpi());
-    dialog.font = CreateCaptionFont(dialog.dpi);
+    dialog.fontHeight = layout::FontPixelHeight(DialogFont().size, dialog.dpi);
+    dialog.font = CreateCaptionFont(dialog.fontHeight);
     dialog.windows.marks = {LoadMark(instance, IDB_MARK_UNSELECTED),
                             LoadMark(instance, IDB_MARK_SELECTED)};
     dialog.windows.dialog = CreateDialogWindow(dialog);

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr double kTwipsPerInch = 1440;
+constexpr double kTwipsInAnInch = 1440;
 
 RECT ToRect(const ScreenRect& r) {
     return {r.left, r.top, r.right, r.bottom};
@@ -33,7 +33,7 @@ std::wstring WindowText(HWND window) {
 }  // namespace
 
 double Win32SettingsDialogPort::twipsFromPixels(int pixels) const {
-    return pixels * kTwipsPerInch / dpi_;
+    return pixels * kTwipsInAnInch / dpi_;
 }
 
 HWND Win32SettingsDialogPort::button(DialogButton which) const {
@@ -52,8 +52,9 @@ TwipSize Win32SettingsDialogPort::windowSize() {
 }
 
 void Win32SettingsDialogPort::moveWindow(std::int32_t left, std::int32_t top) {
-    SetWindowPos(windows_.dialog, nullptr, PixelsFromTwips(left, dpi_), PixelsFromTwips(top, dpi_),
-                 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(windows_.dialog, nullptr, dialog_layout::Pixels(left, dpi_),
+                 dialog_layout::Pixels(top, dpi_), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32SettingsDialogPort::initializeButton(DialogButton) {}

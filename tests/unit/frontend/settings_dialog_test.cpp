@@ -383,27 +383,29 @@ TEST(SettingsDialog, RoundingTakesHalvesToTheEvenNeighbour) {
 }
 
 TEST(SettingsDialogLayout, ClientAreaAndControlsInPixels) {
-    const TwipRect client{0, 0, dialog_layout::kClientWidth, dialog_layout::kClientHeight};
-    const PixelRect at96 = PixelsFromTwips(client, 96);
+    namespace layout = dialog_layout;
+    const layout::Place client{0, 0, layout::kClientWidth, layout::kClientHeight};
+    const layout::PixelPlace at96 = layout::Pixels(client, 96);
     EXPECT_EQ(at96.width, 479);
     EXPECT_EQ(at96.height, 252);
-    const PixelRect at144 = PixelsFromTwips(client, 144);
+    const layout::PixelPlace at144 = layout::Pixels(client, 144);
     EXPECT_EQ(at144.width, 719);
     EXPECT_EQ(at144.height, 378);
 
-    const PixelRect panel = PixelsFromTwips(dialog_layout::Pic_C, 96);
+    const layout::PixelPlace panel = layout::Pixels(layout::Pic_C, 96);
     EXPECT_EQ(panel.left, 12);
     EXPECT_EQ(panel.top, 16);
     EXPECT_EQ(panel.width, 453);
     EXPECT_EQ(panel.height, 169);
-    const PixelRect set = PixelsFromTwips(dialog_layout::Cmd_Set, 144);
+    const layout::PixelPlace set = layout::Pixels(layout::Cmd_Set, 144);
     EXPECT_EQ(set.left, 480);
     EXPECT_EQ(set.width, 110);  // 109.5, half away from zero
-    EXPECT_EQ(PixelsFromTwips(-15, 96), -1);
+    EXPECT_EQ(layout::Pixels(-15, 96), -1);
+    EXPECT_EQ(layout::Pixels(-1005, 144), -101);  // -100.5
 
-    EXPECT_EQ(FontPixelHeight(96), 13);
-    EXPECT_EQ(FontPixelHeight(144), 20);  // 19.5
-    EXPECT_EQ(FontPixelHeight(120), 16);  // 16.25
+    EXPECT_EQ(layout::FontPixelHeight(9.75, 96), 13);
+    EXPECT_EQ(layout::FontPixelHeight(9.75, 144), 20);  // 19.5
+    EXPECT_EQ(layout::FontPixelHeight(9.75, 120), 16);  // 16.25
 }
 
 }  // namespace
