@@ -4,11 +4,13 @@
 #include <memory>
 
 #include "button_font.h"
+#include "command_window.h"
 #include "dialog_background.h"
 #include "dialog_controls.h"
 #include "dialog_layout.h"
 #include "maker.h"
 #include "maker_info.h"
+#include "property_sets_resource.h"
 #include "resource_ids.h"
 #include "settings_dialog_ids.h"
 #include "shift_jis_text.h"
@@ -35,6 +37,21 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 // The combo box's list shows this many items before it scrolls.
 constexpr int kVisibleItems = 10;
+
+struct DialogButtonPlace {
+    DialogButton which;
+    const char* name;  // of its stored property set
+    int id;
+    layout::Place place;
+    bool onPanel;
+};
+
+constexpr DialogButtonPlace kButtons[] = {
+    {DialogButton::Cmd_BGM, "Cmd_BGM", ids::Cmd_BGM, layout::Cmd_BGM, true},
+    {DialogButton::Cmd_Etc, "Cmd_Etc", ids::Cmd_Etc, layout::Cmd_Etc, false},
+    {DialogButton::Cmd_Set, "Cmd_Set", ids::Cmd_Set, layout::Cmd_Set, false},
+    {DialogButton::Cmd_Can, "Cmd_Can", ids::Cmd_Can, layout::Cmd_Can, false},
+};
 
 struct SettingsDialog {
     SettingsDialog(HINSTANCE instance, FrontEndState& state, int dpi)
@@ -235,7 +252,7 @@ bool RegisterDialogClasses(HINSTANCE instance) {
         panel.lpszClassName = kPanelClass;
         ready = RegisterClassW(&panel) != 0 && ready;
     }
-    return RegisterDialogControlClasses(instance) && ready;
+    return RegisterDialogControlClasses(instance) && RegisterCommandClass(instance) && ready;
 }
 
 // The captions' font, the one the buttons take from the dialog too.
@@ -338,6 +355,16 @@ void CreateControls(SettingsDialog& dialog) {
     const std::string designedBy = DesignedByText(kMakerName, kVelmoraVersion);
     Label(dialog, window, ids::lbl_7, layout::lbl_7, designedBy.c_str(), kWhite,
           LabelLines::kWrapped);
+
+    // The buttons, each from its stored property set, in the order the
+    // keyboard visits them after the combo box.
+    const PropertySetsReading stored = LoadPropertySets(dialog.instance, IDR_DIALOG_BUTTONS);
+    for (const DialogButtonPlace& button : kButtons) {
+        const HWND container = button.onPanel ? panel : window;
+        dialog.windows.buttons[static_cast<std::size_t>(button.which)] =
+            CreateCommand(container, button.id, dialog.pixels(button.place),
+                          FindPropertySet(stored.sets, button.name));
+    }
 }
 
 // The window hidden, at the designed client size in this resolution's pixels.

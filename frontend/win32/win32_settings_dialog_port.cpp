@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "command_window.h"
 #include "dialog_controls.h"
 #include "dialog_layout.h"
 #include "shift_jis_text.h"
@@ -57,9 +58,17 @@ void Win32SettingsDialogPort::moveWindow(std::int32_t left, std::int32_t top) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Win32SettingsDialogPort::initializeButton(DialogButton) {}
+void Win32SettingsDialogPort::initializeButton(DialogButton which) {
+    if (Command* command = CommandOf(button(which))) {
+        command->Initialize();
+    }
+}
 
-void Win32SettingsDialogPort::setButtonEnabled(DialogButton, bool) {}
+void Win32SettingsDialogPort::setButtonEnabled(DialogButton which, bool enabled) {
+    if (Command* command = CommandOf(button(which))) {
+        command->setEnabled(enabled);
+    }
+}
 
 void Win32SettingsDialogPort::copyMark(KindMark mark, int kind) {
     SetDialogImagePicture(windows_.kindImages.at(static_cast<std::size_t>(kind)),
