@@ -1,6 +1,7 @@
 #include "settings_dialog_window.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "button_font.h"
@@ -77,7 +78,6 @@ struct SettingsDialog {
     FrontEndState& state;
     int dpi;
     HFONT font = nullptr;
-    int fontHeight = 0;  // pixels
     HWND panel = nullptr;
     SettingsDialogWindows windows;
     std::unique_ptr<DialogBackground> dialogBackground;
@@ -284,8 +284,10 @@ HWND Label(SettingsDialog& dialog, HWND container, int id, const layout::Place& 
             placement.right = placement.left + width;
         }
     } else {
+        // Counted in twips, where a line of the font is its size in points
+        // times 20, so that rounding to pixels cannot lose a line.
         const int designedLines =
-            std::max<int>(1, (placement.bottom - placement.top) / dialog.fontHeight);
+            std::max(1, static_cast<int>(std::lround(place.height / (DialogFont().size * 20))));
         const int height = designedLines * LineHeight(dialog.font);
         if (height > placement.bottom - placement.top) {
             placement.bottom = placement.top + height;
@@ -307,18 +309,25 @@ HWND CreateRepeatBox(SettingsDialog& dialog) {
         return nullptr;
     }
     SendMessageW(combo, WM_SETFONT, reinterpret_cast<WPARAM>(dialog.font), FALSE);
-    RECT shown;
-    GetWindowRect(combo, &shown);
-    const LRESULT itemHeight = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    const LRESULT wanted = itemHeight + fieldHeight - (shown.bottom - shown.top);
-    if (itemHeight > 0 && wanted > 0) {
-        SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
-    }
     // The height given to a drop-down combo box includes its list.
     const LRESULT listItem = SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0);
     const int listHeight = static_cast<int>(listItem > 0 ? listItem : fieldHeight) * kVisibleItems;
     SetWindowPos(combo, nullptr, 0, 0, place.right - place.left, fieldHeight + listHeight + 2,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The selection field follows its item height and the font's; bring it
+    // to the designed height, a step or two at most (systems differ in what
+    // they add to the item height).
+    LRESULT request = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    for (int attempt = 0; attempt < 3 && request > 0; ++attempt) {
+        RECT shown;
+        GetWindowRect(combo, &shown);
+        const int difference = fieldHeight - (shown.bottom - shown.top);
+        if (difference == 0 || request + difference <= 0) {
+            break;
+        }
+        request += difference;
+        SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), request);
+    }
     return combo;
 }
 
@@ -409,8 +418,7 @@ void ShowSettingsDialogModal(HINSTANCE instance, FrontEndState& state) {
         return;
     }
     SettingsDialog dialog(instance, state, SystemDpi());
-    dialog.fontHeight = layout::FontPixelHeight(DialogFont().size, dialog.dpi);
-    dialog.font = CreateCaptionFont(dialog.fontHeight);
+    dialog.font = CreateCaptionFont(layout::FontPixelHeight(DialogFont().size, dialog.dpi));
     dialog.windows.marks = {LoadMark(instance, IDB_MARK_UNSELECTED),
                             LoadMark(instance, IDB_MARK_SELECTED)};
     dialog.windows.dialog = CreateDialogWindow(dialog);
