@@ -8,7 +8,7 @@ constexpr wchar_t kBackgroundProperty[] = L"Velmora.Background";
 
 DialogBackground::~DialogBackground() {
     if (IsWindow(window_) && GetPropW(window_, kBackgroundProperty) == this) {
-        RemovePropW(window_, kBackgroundProperty);
+        Detach(window_);
     }
     release();
 }
@@ -97,4 +97,8 @@ const DialogBackground* DialogBackground::Of(HWND container) {
 
 void DialogBackground::attach() {
     SetPropW(window_, kBackgroundProperty, this);
+}
+
+void DialogBackground::Detach(HWND container) {
+    RemovePropW(container, kBackgroundProperty);
 }

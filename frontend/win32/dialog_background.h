@@ -38,8 +38,10 @@ class DialogBackground : public GradientSurface {
     // The container's picture, for a child window that lies on it; null
     // when the parent has none.
     static const DialogBackground* Of(HWND container);
-    // Makes the picture the container's, for its children to find.
+    // Makes the picture the container's, for its children to find; the
+    // container lets go of it when its window goes.
     void attach();
+    static void Detach(HWND container);
 
   private:
     struct Outline {

@@ -115,6 +115,9 @@ void PaintContainer(HWND window) {
 
 LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_NCDESTROY:
+            DialogBackground::Detach(window);
+            return DefWindowProcW(window, message, wParam, lParam);
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT:
@@ -225,6 +228,9 @@ LRESULT CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
                 dialog->closed = true;
             }
             return 0;
+        case WM_NCDESTROY:
+            DialogBackground::Detach(window);
+            break;
         default:
             break;
     }

@@ -32,6 +32,13 @@ std::wstring WideFromShiftJis(const char* text) {
     return wide;
 }
 
+std::wstring WideFromAnsi(const char* text) {
+    if (text == nullptr || *text == '\0') {
+        return {};
+    }
+    return Convert(CP_ACP, text);
+}
+
 std::string ShiftJisFromWide(const std::wstring& text) {
     if (text.empty()) {
         return {};

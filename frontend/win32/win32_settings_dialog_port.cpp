@@ -93,7 +93,9 @@ void Win32SettingsDialogPort::addRepeatItem(const std::string& item) {
 }
 
 void Win32SettingsDialogPort::setFileCaption(const std::string& caption) {
-    SetWindowTextW(windows_.fileLabel, WideFromShiftJis(caption.c_str()).c_str());
+    // A path, as the open-file dialog and the settings file give it: in the
+    // system's code page, not necessarily Shift-JIS.
+    SetWindowTextW(windows_.fileLabel, WideFromAnsi(caption.c_str()).c_str());
 }
 
 std::int32_t Win32SettingsDialogPort::getCursorPos(ScreenPoint& point) {

@@ -4,8 +4,8 @@
 # every control in its place, the shading and the button faces drawn; a second
 # /c meanwhile ends at once; the CD mark enables the combo box and disables
 # "..."; track 12 chosen from the list and Set write the three keys in order,
-# the remembered music file included. Then Cancel after a change leaves the
-# file as it was, byte for byte.
+# the remembered music file included, and the dialog zooms in and out. Then
+# Cancel after a change leaves the file as it was, byte for byte.
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 here=$(dirname "${BASH_SOURCE[0]}")
@@ -74,6 +74,14 @@ BGM区分=1
 BGMﾘﾋﾟｰﾄ=12
 BGMﾌｧｲﾙ=$(e2e_windows_path "$mp3")"
 e2e_log "Set wrote kind 1, track 12 and the remembered file, in that order"
+# The zoom in when it opened and out when it closed: this Wine's
+# DrawAnimatedRects only reports its calls, with the caption animation (3).
+zooms=$(grep -cE 'DrawAnimatedRects \([0-9A-Fa-f]+,3,' "$(e2e_stderr first)" || true)
+if grep -q 'DrawAnimatedRects' "$(e2e_stderr first)"; then
+    e2e_assert_equal "$zooms" 2 "caption zooms (in and out)"
+else
+    e2e_log "this Wine does not report DrawAnimatedRects: the zooms are not checked"
+fi
 
 # Cancel after choosing "none" by its label.
 cp "$SAVER_APP/Velmora.ini" "$E2E_RUN_DIR/saved.ini"
