@@ -102,3 +102,14 @@ void DialogBackground::attach() {
 void DialogBackground::Detach(HWND container) {
     RemovePropW(container, kBackgroundProperty);
 }
+
+void PaintContainer(HWND window) {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(window, &paint);
+    RECT client;
+    GetClientRect(window, &client);
+    if (const DialogBackground* background = DialogBackground::Of(window)) {
+        background->paintPart(dc, {0, 0}, {client.right, client.bottom});
+    }
+    EndPaint(window, &paint);
+}

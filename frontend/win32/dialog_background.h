@@ -58,3 +58,7 @@ class DialogBackground : public GradientSurface {
     SIZE size_{0, 0};
     std::vector<Outline> outlines_;
 };
+
+// Paints a container window (the dialog or the panel) from its picture, with
+// the outlines on it.
+void PaintContainer(HWND window);
