@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The music file chosen through the real open-file dialog, its path typed:
 # the file row is taken by its label, "..." asks for the file under the
-# dialog's own title, and Set saves kind 2 with the path. Opened again, the
-# dialog shows what was saved, and its close box ends it without writing.
+# dialog's own title, the dialog's shading comes back where it lay, and Set
+# saves kind 2 with the path. Opened again with /c:5678, the dialog shows what
+# was saved, and its close box ends it without writing.
 # Then a saver run plays the saved MP3 file.
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
@@ -42,6 +43,8 @@ xdotool type --delay 20 "$mp3_path"
 e2e_key Return
 e2e_wait_no_window "$OPEN_TITLE"
 dialog_wait_fact "file $mp3_path"
+# The open-file dialog lay right over the dialog: its shading is back.
+dialog_expect_gradients "$(dialog_shot after_open.png)"
 
 dialog_click Cmd_Set
 e2e_wait_exit first 10
@@ -52,9 +55,10 @@ BGMﾘﾋﾟｰﾄ=12
 BGMﾌｧｲﾙ=$mp3_path"
 e2e_log "the file chosen in the open-file dialog was saved with kind 2"
 
-# Opened again: what was saved.
+# Opened again, by the switch with a window number after it, which the
+# dialog does not use: what was saved.
 cp "$SAVER_APP/Velmora.ini" "$E2E_RUN_DIR/saved.ini"
-dialog_open second
+dialog_open second "" /c:5678
 dialog_look look_second
 e2e_assert_equal "$(dialog_fact repeat)" "enabled=0 text=12" "the combo box as saved"
 e2e_assert_equal "$(dialog_fact file)" "$mp3_path" "lbl_Fname as saved"

@@ -34,6 +34,7 @@ e2e_assert_equal "$(dialog_fact file)" "$(e2e_windows_path "$mp3")" "lbl_Fname"
 dialog_activate
 shot=$(dialog_shot opened.png)
 dialog_expect_gradients "$shot"
+dialog_expect_heading_frame "$shot"
 dialog_expect_marks "$shot" 2
 for button in Cmd_BGM Cmd_Etc Cmd_Set Cmd_Can; do
     dialog_expect_face "$shot" "$button" enabled

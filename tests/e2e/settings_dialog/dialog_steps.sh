@@ -13,11 +13,11 @@ declare -A DIALOG_RECT=()
 DIALOG_ORIGIN_X=0
 DIALOG_ORIGIN_Y=0
 
-# dialog_open NAME [CHANNELS]: Velmora.scr /c, with the settings-file writes
-# traced (and Wine's other CHANNELS, as in trace+exec); waits until the dialog
-# has the keyboard.
+# dialog_open NAME [CHANNELS [SWITCH]]: Velmora.scr /c (or SWITCH, such as
+# /c:5678), with the settings-file writes traced (and Wine's other CHANNELS,
+# as in trace+exec); waits until the dialog has the keyboard.
 dialog_open() {
-    WINEDEBUG="trace+profile${2:+,$2}" e2e_start "$1" "$SAVER_APP/Velmora.scr" /c
+    WINEDEBUG="trace+profile${2:+,$2}" e2e_start "$1" "$SAVER_APP/Velmora.scr" "${3:-/c}"
     DIALOG_WINDOW=$(e2e_wait_window "$DIALOG_TITLE")
     e2e_wait_focus "$DIALOG_WINDOW"
 }
@@ -118,6 +118,18 @@ dialog_expect_gradients() {
         dialog_expect_rgb "$file" $((panel_x + panel_width - 8)) $((panel_y + y)) \
             "$v $v $v" 2 "the panel's shading, row $y"
     done
+}
+
+# dialog_expect_heading_frame FILE: the outline around "BGM" (Shape3), black,
+# its left side running down past the heading's label.
+dialog_expect_heading_frame() {
+    local panel_x panel_y dpi
+    read -r panel_x panel_y _ <<<"${DIALOG_RECT[Pic_C]}"
+    dpi=$(dialog_fact dpi)
+    # Shape3 starts 300 twips into the panel; the heading's label covers rows
+    # 360 to 555 twips, row 450 lies within it.
+    dialog_expect_rgb "$1" $((panel_x + 300 * dpi / 1440)) $((panel_y + 450 * dpi / 1440)) \
+        "0 0 0" 16 "the heading's frame"
 }
 
 # dialog_expect_face FILE BUTTON enabled|disabled: the button shows its face:
