@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "dialog_layout.h"
@@ -10,7 +9,6 @@
 #include "gradient.h"
 #include "maker.h"
 #include "repeat_track.h"
-#include "round_half_even.h"
 #include "texts.h"
 #include "torvi_p.h"
 
@@ -67,7 +65,10 @@ TEST(SettingsDialog, LoadSetsTheControlsFromTheSettingsForEveryKind) {
         EXPECT_EQ(d.port.fileButtonEnabled, c.fileButtonEnabled);
         EXPECT_EQ(d.state.settings.BGM_Kind, c.kind) << "loading changes no setting";
         EXPECT_EQ(d.port.fileCaption, "C:\\Music\\a.mp3");
+        EXPECT_EQ(d.port.repeatTextValue, "") << "track 0";
     }
+    EXPECT_EQ(RepeatTrackText(-3), "-3");
+    EXPECT_EQ(RepeatTrackText(45), "45");
 }
 
 TEST(SettingsDialog, LoadRunsItsStepsInOrder) {
@@ -111,15 +112,6 @@ TEST(SettingsDialog, LoadRunsItsStepsInOrder) {
     EXPECT_EQ(d.port.items.back(), "30");
 }
 
-TEST(SettingsDialog, TrackZeroShowsAnEmptyText) {
-    Dialog d(1, 0);
-    d.dialog.Load();
-    EXPECT_EQ(d.port.repeatTextValue, "");
-    EXPECT_EQ(d.port.fileCaption, "");
-    EXPECT_EQ(RepeatTrackText(-3), "-3");
-    EXPECT_EQ(RepeatTrackText(45), "45");
-}
-
 TEST(SettingsDialog, CentresWithTheDifferenceRoundedAndTheQuotientCut) {
     struct Case {
         TwipSize screen, window;
@@ -161,7 +153,7 @@ TEST(SettingsDialog, AFailingStepDoesNotStopTheLoad) {
     }
 }
 
-TEST(SettingsDialog, SelectKindMovesTheMarkAndTheEnabledControls) {
+TEST(SettingsDialog, SelectKindMovesTheMarkAndTheEnabledControlsAndCancelWritesNothing) {
     Dialog d(0);
     d.dialog.Load();
     d.calls();
@@ -186,7 +178,12 @@ TEST(SettingsDialog, SelectKindMovesTheMarkAndTheEnabledControls) {
     EXPECT_FALSE(d.port.fileButtonEnabled);
     EXPECT_EQ(d.port.marks[0], KindMark::kSelected);
     EXPECT_EQ(d.port.marks[2], KindMark::kUnselected);
-    EXPECT_TRUE(d.port.profilePort.writes.empty()) << "choosing writes nothing";
+
+    // Cancel after the changes: closed, nothing written.
+    d.calls();
+    d.dialog.Cmd_Can_Click();
+    EXPECT_EQ(d.calls(), Strings{"Close"});
+    EXPECT_TRUE(d.port.profilePort.writes.empty());
 }
 
 TEST(SettingsDialog, TheFileChoiceAsksWithTheFilterAndKeepsEverythingWhenCancelled) {
@@ -273,27 +270,16 @@ TEST(SettingsDialog, SaveWritesTheThreeKeysInOrderThenCloses) {
         EXPECT_EQ(d.state.settings.BGM_RepeatTrack, c.track);
         EXPECT_EQ(d.port.log.back(), "Close");
     }
-}
 
-TEST(SettingsDialog, SaveWritesAnEmptyFileAndAnOddKindAsTheyAre) {
-    Dialog d(7, 0, "");
-    d.dialog.Load();
-    d.dialog.Cmd_Set_Click();
-    const auto& writes = d.port.profilePort.writes;
+    // A kind from a hand-edited file and no file are written as they are.
+    Dialog odd(7, 0, "");
+    odd.dialog.Load();
+    odd.dialog.Cmd_Set_Click();
+    const auto& writes = odd.port.profilePort.writes;
     ASSERT_EQ(writes.size(), 3u);
     EXPECT_EQ(writes[0].value, " 7");
     EXPECT_EQ(writes[1].value, " 0");
     EXPECT_EQ(writes[2].value, "");
-}
-
-TEST(SettingsDialog, CancelClosesWithoutWriting) {
-    Dialog d(1, 3, "C:\\Music\\a.mp3");
-    d.dialog.Load();
-    d.dialog.SelectKind(0);
-    d.calls();
-    d.dialog.Cmd_Can_Click();
-    EXPECT_EQ(d.calls(), Strings{"Close"});
-    EXPECT_TRUE(d.port.profilePort.writes.empty());
 }
 
 TEST(SettingsDialog, TheZoomsUseTheCursorSavedAtLoading) {
@@ -386,16 +372,6 @@ TEST(SettingsDialog, PaintGradientShadesEveryRowByTheFormula) {
     RowSurface none(479, 0);
     PaintGradient(none, GradientTarget::kPanel);
     EXPECT_TRUE(none.rows.empty());
-}
-
-TEST(SettingsDialog, RoundingTakesHalvesToTheEvenNeighbour) {
-    const std::pair<double, double> cases[] = {
-        {2.5, 2},  {3.5, 4},    {0.5, 0},    {1.5, 2},     {-2.5, -2},   {-3.5, -4},
-        {-0.5, 0}, {2.4999, 2}, {2.5001, 3}, {219.5, 220}, {218.5, 218}, {7, 7},
-    };
-    for (const auto& [value, rounded] : cases) {
-        EXPECT_EQ(RoundHalfEven(value), rounded) << value;
-    }
 }
 
 TEST(SettingsDialogLayout, ClientAreaAndControlsInPixels) {
