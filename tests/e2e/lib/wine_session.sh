@@ -40,6 +40,7 @@ E2E_EXIT_CODE=""
 E2E_ELAPSED_MS=""
 _E2E_XVFB_PID=""
 _E2E_STARTED_AT_MS=0
+_E2E_REGISTRY_UNDO=()
 
 # --- reporting ----------------------------------------------------------------
 
@@ -219,6 +220,8 @@ _e2e_teardown() {
     trap - EXIT INT TERM
     # Killing the prefix's server takes every program of the test with it.
     [ -n "${E2E_WINESERVER:-}" ] && [ -n "${WINEPREFIX:-}" ] && _e2e_stop_wine
+    # Then the registry changes of the test are undone, for the next test.
+    _e2e_restore_registry
     if [ -n "$_E2E_XVFB_PID" ]; then
         kill "$_E2E_XVFB_PID" 2>/dev/null
         wait "$_E2E_XVFB_PID" 2>/dev/null
@@ -393,6 +396,44 @@ e2e_registry_value() {
         sed -n "s/^ *$(printf '%s' "$2" | sed 's/[.[\*^$]/\\&/g') *REG_[A-Z_]* *//p"
 }
 
+_e2e_reg() {
+    _e2e_wine reg "$@" >>"$E2E_RUN_DIR/registry.log" 2>&1
+}
+
+# e2e_registry_set_dword KEY NAME VALUE: sets a DWORD value in the prefix's
+# registry for this test only; what the value was (or that it was absent) is
+# put back when the test ends, however it ends. Programs started afterwards
+# see the new value.
+e2e_registry_set_dword() {
+    local key=$1 name=$2 value=$3 old
+    old=$(e2e_registry_value "$key" "$name")
+    if [ -n "$old" ]; then
+        _E2E_REGISTRY_UNDO+=("add|$key|$name|$((old))")
+    else
+        _E2E_REGISTRY_UNDO+=("delete|$key|$name|")
+    fi
+    _e2e_reg add "$key" /v "$name" /t REG_DWORD /d "$value" /f ||
+        e2e_fail "could not set $key\\$name to $value"
+    e2e_log "registry: $key\\$name = $value for this test"
+}
+
+_e2e_restore_registry() {
+    [ ${#_E2E_REGISTRY_UNDO[@]} -gt 0 ] || return 0
+    local index action key name value
+    # Last change first, so that a value set twice gets its first value back.
+    for ((index = ${#_E2E_REGISTRY_UNDO[@]} - 1; index >= 0; index--)); do
+        IFS='|' read -r action key name value <<<"${_E2E_REGISTRY_UNDO[index]}"
+        if [ "$action" = add ]; then
+            _e2e_reg add "$key" /v "$name" /t REG_DWORD /d "$value" /f
+        else
+            _e2e_reg delete "$key" /v "$name" /f
+        fi || echo "[e2e] could not put back $key\\$name" >&2
+    done
+    _E2E_REGISTRY_UNDO=()
+    # The server writes the registry to the prefix's files when it ends.
+    _e2e_stop_wine
+}
+
 # --- windows and input ----------------------------------------------------------
 
 _e2e_title_pattern() {
@@ -508,6 +549,18 @@ _e2e_region() {
     else
         echo "$1"
     fi
+}
+
+# e2e_keep_artefact FILE [NAME]: copies a file (a screenshot) into the build's
+# artefacts folder, <build>/e2e/artefacts/, where it stays after the test,
+# passed or failed; prints the copy's path.
+e2e_keep_artefact() {
+    local folder="$VELMORA_E2E_STATE_DIR/artefacts" kept
+    mkdir -p "$folder"
+    kept="$folder/${2:-$(basename "$1")}"
+    cp "$1" "$kept" || e2e_fail "could not keep $1"
+    e2e_log "kept $kept" >&2
+    echo "$kept"
 }
 
 # e2e_image_mean FILE [WxH+X+Y]: prints the mean brightness, 0 (black) to 1.
