@@ -8,6 +8,8 @@
 //                             "Screensaver" that reports each activation
 //   saver_probe take-focus    makes a window of its own the foreground one
 //   saver_probe resources EXE the program's icon group 7002 and manifest
+//   saver_probe pixel-format  the renderer's choice of pixel format on a
+//                             window of this probe, and what swap it promises
 #include <windows.h>
 
 #include <algorithm>
@@ -15,6 +17,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#include "pixel_format_selection.h"
 
 namespace {
 
@@ -165,6 +169,57 @@ int takeFocus() {
     return 0;
 }
 
+// The same choice the renderer makes, on a window made as the renderer makes
+// its own, and what the chosen format says about its swap.
+int pixelFormat() {
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_OWNDC;
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "saver probe pixel format";
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowExA(WS_EX_TOPMOST, windowClass.lpszClassName, "saver probe pixels",
+                                  WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
+                                  160, 120, nullptr, nullptr, windowClass.hInstance, nullptr);
+    HDC deviceContext = window != nullptr ? GetDC(window) : nullptr;
+    if (deviceContext == nullptr) {
+        say("no window\n");
+        return 1;
+    }
+    PIXELFORMATDESCRIPTOR descriptor{};
+    const int count = DescribePixelFormat(deviceContext, 1, sizeof(descriptor), &descriptor);
+    int qualifying = 0, copying = 0, exchanging = 0;
+    for (int i = 1; i <= count; ++i) {
+        DescribePixelFormat(deviceContext, i, sizeof(descriptor), &descriptor);
+        const PixelFormatFields fields{descriptor.dwFlags, descriptor.iPixelType,
+                                       descriptor.cColorBits, descriptor.cDepthBits};
+        if (pixelFormatQualifies(fields)) {
+            ++qualifying;
+            copying += (descriptor.dwFlags & PFD_SWAP_COPY) ? 1 : 0;
+            exchanging += (descriptor.dwFlags & PFD_SWAP_EXCHANGE) ? 1 : 0;
+        }
+    }
+    selectPixelFormat(deviceContext);
+    const PixelFormatInUse format = pixelFormatInUse(deviceContext);
+    const DWORD flags = format.fields.dwFlags;
+    say("formats=%d\n", count);
+    say("qualifying=%d\n", qualifying);
+    say("qualifying-with-swap-copy=%d\n", copying);
+    say("qualifying-with-swap-exchange=%d\n", exchanging);
+    say("chosen=%d\n", format.index);
+    say("flags=0x%08lx\n", static_cast<unsigned long>(flags));
+    say("colour-bits=%d\n", format.fields.cColorBits);
+    say("depth-bits=%d\n", format.fields.cDepthBits);
+    say("double-buffer=%d\n", (flags & PFD_DOUBLEBUFFER) ? 1 : 0);
+    say("generic=%d\n", (flags & PFD_GENERIC_FORMAT) ? 1 : 0);
+    say("generic-accelerated=%d\n", (flags & PFD_GENERIC_ACCELERATED) ? 1 : 0);
+    say("swap-copy=%d\n", (flags & PFD_SWAP_COPY) ? 1 : 0);
+    say("swap-exchange=%d\n", (flags & PFD_SWAP_EXCHANGE) ? 1 : 0);
+    say("copy-path=%d\n", format.index != 0 && !swapKeepsPicture(format.fields) ? 1 : 0);
+    DestroyWindow(window);
+    return format.index != 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -183,6 +238,10 @@ int main(int argc, char** argv) {
     if (argc >= 3 && std::strcmp(argv[1], "resources") == 0) {
         return resources(argv[2]);
     }
-    say("usage: saver_probe describe | post-close | rival SECONDS | take-focus | resources EXE\n");
+    if (argc >= 2 && std::strcmp(argv[1], "pixel-format") == 0) {
+        return pixelFormat();
+    }
+    say("usage: saver_probe describe | post-close | rival SECONDS | take-focus | resources EXE |\n"
+        "       pixel-format\n");
     return 2;
 }
