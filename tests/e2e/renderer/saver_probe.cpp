@@ -10,6 +10,10 @@
 //   saver_probe resources EXE the program's icon group 7002 and manifest
 //   saver_probe pixel-format  the renderer's choice of pixel format on a
 //                             window of this probe, and what swap it promises
+//   saver_probe monitors      the monitors the system lists
+//   saver_probe covers        the renderer's cover windows: class, title,
+//                             flags, rectangle and owner
+//   saver_probe focus-cover   makes the first cover the foreground window
 #include <windows.h>
 
 #include <algorithm>
@@ -17,6 +21,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "pixel_format_selection.h"
 
@@ -24,6 +29,7 @@ namespace {
 
 const char kSaverClass[] = "WindowsScreenSaverClass";
 const char kRunningTitle[] = "VelmoraVC";
+const char kCoverClass[] = "VelmoraCoverClass";
 
 void say(const char* format, ...) {
     va_list args;
@@ -220,6 +226,66 @@ int pixelFormat() {
     return format.index != 0 ? 0 : 1;
 }
 
+BOOL CALLBACK listMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    GetMonitorInfoA(monitor, &info);
+    const RECT& r = info.rcMonitor;
+    say("monitor=%ld,%ld,%ld,%ld primary=%d\n", r.left, r.top, r.right, r.bottom,
+        (info.dwFlags & MONITORINFOF_PRIMARY) ? 1 : 0);
+    return TRUE;
+}
+
+int monitors() {
+    EnumDisplayMonitors(nullptr, nullptr, listMonitor, 0);
+    say("screen=%d,%d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    return 0;
+}
+
+std::vector<HWND> coverWindows() {
+    std::vector<HWND> found;
+    HWND window = nullptr;
+    while ((window = FindWindowExA(nullptr, window, kCoverClass, nullptr)) != nullptr) {
+        found.push_back(window);
+    }
+    return found;
+}
+
+int covers() {
+    HWND renderer = FindWindowA(nullptr, kRunningTitle);
+    const std::vector<HWND> found = coverWindows();
+    say("covers=%u\n", static_cast<unsigned>(found.size()));
+    for (HWND cover : found) {
+        char title[256] = {};
+        GetWindowTextA(cover, title, sizeof(title));
+        const LONG_PTR style = GetWindowLongPtrA(cover, GWL_STYLE);
+        const LONG_PTR exStyle = GetWindowLongPtrA(cover, GWL_EXSTYLE);
+        RECT rect{};
+        GetWindowRect(cover, &rect);
+        DWORD coverProcess = 0, rendererProcess = 0;
+        GetWindowThreadProcessId(cover, &coverProcess);
+        GetWindowThreadProcessId(renderer, &rendererProcess);
+        say("cover title=%s rect=%ld,%ld,%ld,%ld topmost=%d popup=%d caption=%d visible=%d "
+            "owned-by-renderer=%d same-process=%d\n",
+            title, rect.left, rect.top, rect.right, rect.bottom, (exStyle & WS_EX_TOPMOST) ? 1 : 0,
+            (style & WS_POPUP) ? 1 : 0, (style & WS_CAPTION) == WS_CAPTION ? 1 : 0,
+            IsWindowVisible(cover) ? 1 : 0,
+            renderer != nullptr && GetWindow(cover, GW_OWNER) == renderer ? 1 : 0,
+            renderer != nullptr && coverProcess == rendererProcess ? 1 : 0);
+    }
+    return 0;
+}
+
+int focusCover() {
+    const std::vector<HWND> found = coverWindows();
+    if (found.empty() || !SetForegroundWindow(found.front())) {
+        say("cover not focused\n");
+        return 1;
+    }
+    say("cover focused\n");
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -241,7 +307,16 @@ int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "pixel-format") == 0) {
         return pixelFormat();
     }
+    if (argc >= 2 && std::strcmp(argv[1], "monitors") == 0) {
+        return monitors();
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "covers") == 0) {
+        return covers();
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "focus-cover") == 0) {
+        return focusCover();
+    }
     say("usage: saver_probe describe | post-close | rival SECONDS | take-focus | resources EXE |\n"
-        "       pixel-format\n");
+        "       pixel-format | monitors | covers | focus-cover\n");
     return 2;
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The renderer's window: its class and title, topmost and borderless over the
-# whole screen, frames that change and are not black, the icon and manifest the program carries; and the pixel format the
+# whole screen, no cover on a single monitor, frames that change and are not
+# black, the icon and manifest the program carries; and the pixel format the
 # renderer's choice takes here, with the swap it promises.
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
@@ -40,6 +41,8 @@ check_window_record() {
     e2e_assert_equal "$(probe_value describe rect)" "0,0,$E2E_WIDTH,$E2E_HEIGHT" "window rectangle"
     e2e_assert_equal "$(e2e_window_geometry "$RENDERER_WINDOW")" "0 0 $E2E_WIDTH $E2E_HEIGHT" \
         "X window geometry"
+    e2e_run covers saver_probe.exe covers
+    e2e_assert_equal "$(probe_value covers covers)" 0 "cover windows on one monitor"
 }
 
 # True once the screen is lit: the first frames hold only a few particles, and
