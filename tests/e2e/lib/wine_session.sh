@@ -20,7 +20,8 @@
 # After e2e_begin a test can use:
 #   E2E_RUN_DIR   its own folder for files it makes (kept when it fails)
 #   E2E_DISPLAY   the virtual display, also exported as DISPLAY
-#   E2E_WIDTH, E2E_HEIGHT   the screen size in pixels
+#   E2E_WIDTH, E2E_HEIGHT   the (first) screen's size in pixels
+#   E2E_SCREEN_COUNT        how many screens, and so monitors, the display has
 #
 # The functions keep their working variables local under plain names (title,
 # window, seconds...), so a test script must not make such names readonly.
@@ -36,6 +37,7 @@ E2E_RUN_DIR=""
 E2E_DISPLAY=""
 E2E_WIDTH=0
 E2E_HEIGHT=0
+E2E_SCREEN_COUNT=0
 E2E_EXIT_CODE=""
 E2E_ELAPSED_MS=""
 _E2E_XVFB_PID=""
@@ -191,15 +193,29 @@ _e2e_display_ready() {
     }
 }
 
+# shellcheck disable=SC2034 # the screen's size and count are for the tests
 _e2e_start_xvfb() {
-    local screen=$1
-    [[ $screen =~ ^([0-9]+)x([0-9]+)x([0-9]+)$ ]] || e2e_fail "bad screen '$screen', want WxHxD"
-    E2E_WIDTH=${BASH_REMATCH[1]}
-    E2E_HEIGHT=${BASH_REMATCH[2]}
+    local screen screens=() number=0
+    for screen in "$@"; do
+        [[ $screen =~ ^([0-9]+)x([0-9]+)x([0-9]+)$ ]] || e2e_fail "bad screen '$screen', want WxHxD"
+        if [ "$number" -eq 0 ]; then
+            E2E_WIDTH=${BASH_REMATCH[1]}
+            E2E_HEIGHT=${BASH_REMATCH[2]}
+        fi
+        screens+=(-screen "$number" "$screen")
+        number=$((number + 1))
+    done
+    E2E_SCREEN_COUNT=$number
+    # Several screens become monitors of one desktop through Xinerama, from
+    # which Wine takes its monitors when there is no RANDR. Xvfb lays every
+    # screen at the origin, so they overlap.
+    if [ "$number" -gt 1 ]; then
+        screens+=(+xinerama -extension RANDR)
+    fi
     command -v Xvfb >/dev/null || e2e_fail "Xvfb is not installed: run scripts/setup.sh"
     # -displayfd picks a free display number and writes it once the server
     # accepts clients; -br keeps the root black so that any colour is a window's.
-    Xvfb -displayfd 3 -screen 0 "$screen" -br -noreset -nolisten tcp \
+    Xvfb -displayfd 3 "${screens[@]}" -br -noreset -nolisten tcp \
         3>"$E2E_RUN_DIR/xvfb.display" </dev/null >"$E2E_RUN_DIR/xvfb.log" 2>&1 &
     _E2E_XVFB_PID=$!
     echo "$_E2E_XVFB_PID" >"$VELMORA_E2E_STATE_DIR/runs/$VELMORA_E2E_TEST_NAME.xvfb.pid"
@@ -250,7 +266,6 @@ _e2e_show_program_logs() {
 
 # The part of a session that the prefix set-up shares with every test.
 _e2e_open_session() {
-    local screen=$1
     _E2E_STARTED_AT_MS=$(_e2e_now_ms)
     _e2e_require_environment
     _e2e_choose_wine
@@ -265,14 +280,19 @@ _e2e_open_session() {
     _e2e_export_wine_settings
     # A run that was killed may have left its programs behind in the prefix.
     _e2e_stop_wine
-    _e2e_start_xvfb "$screen"
-    e2e_log "display $E2E_DISPLAY (${E2E_WIDTH}x$E2E_HEIGHT), $VELMORA_E2E_WINE_ARCH programs through $E2E_WINE"
+    _e2e_start_xvfb "$@"
+    e2e_log "display $E2E_DISPLAY ($*), $VELMORA_E2E_WINE_ARCH programs through $E2E_WINE"
 }
 
-# e2e_begin [WxHxD]: starts the test's session on a new virtual display.
+# e2e_begin [WxHxD...]: starts the test's session on a new virtual display.
+# More than one screen makes a desktop of as many monitors (Xinerama), all at
+# the origin; the first is the primary one.
 # shellcheck disable=SC2120
 e2e_begin() {
-    _e2e_open_session "${1:-${VELMORA_E2E_SCREEN:-1280x1024x24}}"
+    if [ "$#" -eq 0 ]; then
+        set -- "${VELMORA_E2E_SCREEN:-1280x1024x24}"
+    fi
+    _e2e_open_session "$@"
     [ -f "$VELMORA_E2E_STATE_DIR/wineprefix.stamp" ] ||
         e2e_fail "the Wine prefix is not set up: run the tests through ctest (fixture e2e.wine_prefix)"
 }
@@ -313,6 +333,18 @@ e2e_start() {
     ) </dev/null >/dev/null 2>&1 &
     echo $! >"$base.pid"
     e2e_log "started $name: $(basename "$program") $*"
+}
+
+# e2e_start_in_desktop NAME DESKTOP PROGRAM [ARGS...]: starts a program inside
+# Wine's virtual desktop DESKTOP ("name,WxH" makes it of that size; one X
+# window that holds the programs' windows and whose size can change, unlike
+# the X screen's). Programs started into the same name share it.
+e2e_start_in_desktop() {
+    local name=$1 desktop=$2 program
+    program=$(_e2e_resolve_program "$3")
+    shift 3
+    e2e_start "$name" "$WINEPREFIX/drive_c/windows/explorer.exe" "/desktop=$desktop" \
+        "$(e2e_windows_path "$program")" "$@"
 }
 
 # e2e_run NAME PROGRAM [ARGS...]: runs a program to its end (at most
