@@ -5,10 +5,24 @@
 # press, a click or a mouse movement; otherwise on a virtual display, where it
 # takes a screenshot, ends the saver with a key press and says where the
 # picture is.
+#
+# With --settings it opens the settings dialog (Velmora.scr /c) instead: on
+# the user's display until it is closed, on a virtual display for a
+# screenshot.
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
+
+switch=/s
+case "${1:-}" in
+    "") ;;
+    --settings) switch=/c ;;
+    *)
+        echo "usage: bash scripts/run.sh [--settings]" >&2
+        exit 2
+        ;;
+esac
 
 bash scripts/setup.sh
 
@@ -36,12 +50,16 @@ VELMORA_E2E_TEST_NAME=run-prefix bash tests/e2e/wine_prefix.sh >/dev/null
 saver="$build/bin/Velmora.scr"
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-    echo "Velmora runs on display $DISPLAY: press a key, click or move the mouse to end it."
+    if [ "$switch" = /c ]; then
+        echo "Velmora's settings dialog opens on display $DISPLAY; 設定 saves, ｷｬﾝｾﾙ closes."
+    else
+        echo "Velmora runs on display $DISPLAY: press a key, click or move the mouse to end it."
+    fi
     # The user's own HOME, so that the music reaches the user's sound device.
     env -u LC_ALL -u LC_CTYPE -u LC_MESSAGES -u LANGUAGE \
         LANG=ja_JP.UTF-8 LOCPATH="$VELMORA_E2E_STATE_DIR/locale" \
         WINEPREFIX="$VELMORA_E2E_STATE_DIR/wineprefix" WINEARCH=$arch WINELOADER="$wine" \
-        WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all "$wine" "$saver" /s
+        WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all "$wine" "$saver" "$switch"
     echo "Velmora has ended."
     exit 0
 fi
@@ -49,8 +67,19 @@ fi
 # No display: a virtual one, driven as the end-to-end tests drive it.
 # shellcheck source=../tests/e2e/lib/wine_session.sh
 source "$root/tests/e2e/lib/wine_session.sh"
-picture="$root/build/velmora-saver.png"
 e2e_begin
+if [ "$switch" = /c ]; then
+    picture="$root/build/velmora-settings.png"
+    e2e_start settings "$saver" /c
+    e2e_wait_focus "$(e2e_wait_window "<Velmora>" 30)"
+    # The shading and the buttons are drawn once the dialog has settled.
+    sleep 1
+    e2e_screenshot "$picture" >/dev/null
+    echo "Velmora's settings dialog opened on a virtual display; the session's end closes it."
+    echo "The screen it showed is in $picture"
+    exit 0
+fi
+picture="$root/build/velmora-saver.png"
 e2e_start saver "$saver" /s
 window=$(e2e_wait_window VelmoraVC 30)
 e2e_wait_focus "$window"
