@@ -42,13 +42,7 @@ bool Painting::initGraphics(std::uint32_t seed) {
     const ClientRect rect = surface_.clientRect();
     surface_.makeCurrent();
 
-    glViewport(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(kFieldOfView, static_cast<double>(rect.right) / static_cast<double>(rect.bottom),
-                   kNearPlane, kFarPlane);
-    glTranslatef(0.0f, 0.0f, -kEyeDistance);
-    glMatrixMode(GL_MODELVIEW);
+    frameView(rect);
     glLoadIdentity();
 
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
@@ -85,6 +79,21 @@ bool Painting::initGraphics(std::uint32_t seed) {
 
     glFlush();
     return true;
+}
+
+void Painting::frameView(const ClientRect& rect) {
+    glViewport(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(kFieldOfView, static_cast<double>(rect.right) / static_cast<double>(rect.bottom),
+                   kNearPlane, kFarPlane);
+    glTranslatef(0.0f, 0.0f, -kEyeDistance);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void Painting::resize(const ClientRect& rect) {
+    frameView(rect);
+    glClear(GL_COLOR_BUFFER_BIT);
 }
 
 void Painting::drawFrame() {

@@ -26,6 +26,11 @@ class Painting {
     // the result.
     void drawFrame();
 
+    // The window's client area has a new size: the viewport and the
+    // projection follow it, and the painting goes on from black, since
+    // nothing says what the resized buffer holds.
+    void resize(const ClientRect& rect);
+
     void releaseGraphics();
 
     // For tools and tests that look into the simulation between frames.
@@ -39,6 +44,7 @@ class Painting {
     void buildLightTexture();
     void buildSpriteList();
     void setParticleBlending();
+    void frameView(const ClientRect& rect);
 
     const RendererSettings& settings() const { return flows_.applied().fixed; }
     const DerivedValues& derived() const { return flows_.applied().derived; }
