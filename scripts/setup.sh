@@ -43,6 +43,8 @@ packages=(
   # sox and lame.
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386
+  # The Windows package: the per-user installer is made with NSIS.
+  nsis
 )
 
 missing=()

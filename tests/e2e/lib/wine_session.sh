@@ -10,6 +10,7 @@
 # tests/e2e/CMakeLists.txt) provides:
 #   VELMORA_E2E_STATE_DIR     also holds the Wine prefix, its HOME and locale
 #   VELMORA_E2E_WINE_ARCH     win32 (i686 build) or win64 (x86_64 build)
+#   VELMORA_VERSION           the version the programs and the package carry
 # and may set VELMORA_E2E_WINE to force a Wine loader.
 
 # shellcheck source=x_session.sh
@@ -124,4 +125,16 @@ e2e_windows_path() {
     local path
     path=$(realpath -m "$1")
     echo "Z:${path//\//\\}"
+}
+
+# e2e_unix_path WINDOWS_PATH: where a Windows path of the prefix lies here.
+e2e_unix_path() {
+    _e2e_wine winepath -u "$1" 2>/dev/null | tr -d '\r'
+}
+
+# e2e_registry_value KEY NAME: the value as reg.exe shows it, or nothing when
+# the key or the value does not exist.
+e2e_registry_value() {
+    _e2e_wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
+        sed -n "s/^ *$(printf '%s' "$2" | sed 's/[.[\*^$]/\\&/g') *REG_[A-Z_]* *//p"
 }

@@ -7,7 +7,8 @@
 //   saver_probe rival SECONDS a window of the saver class titled
 //                             "Screensaver" that reports each activation
 //   saver_probe take-focus    makes a window of its own the foreground one
-//   saver_probe resources EXE the program's icon group 7002 and manifest
+//   saver_probe resources EXE the program's icon group 7002, manifest and
+//                             version information
 #include <windows.h>
 
 #include <algorithm>
@@ -15,6 +16,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -80,6 +83,29 @@ struct IconGroupEntry {
 };
 #pragma pack(pop)
 
+// The version information's texts, as a program's properties show them.
+void versionInfo(const char* path) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+    if (size == 0) {
+        return;
+    }
+    std::vector<char> data(size);
+    if (!GetFileVersionInfoA(path, 0, size, data.data())) {
+        return;
+    }
+    for (const char* name : {"ProductName", "ProductVersion", "FileVersion", "FileDescription",
+                             "OriginalFilename", "LegalCopyright"}) {
+        const std::string key = std::string("\\StringFileInfo\\040904B0\\") + name;
+        char* value = nullptr;
+        UINT length = 0;
+        if (VerQueryValueA(data.data(), key.c_str(), reinterpret_cast<void**>(&value), &length) &&
+            length > 0) {
+            say("version %s=%s\n", name, value);
+        }
+    }
+}
+
 // Reads the resources from the file, since Wine does not hand out another
 // process's class icon.
 int resources(const char* path) {
@@ -106,6 +132,8 @@ int resources(const char* path) {
         const char* found = std::search(text, text + size, "dpiAware", "dpiAware" + 8);
         say("manifest dpi-aware=%d\n", found != text + size ? 1 : 0);
     }
+    FreeLibrary(module);
+    versionInfo(path);
     return 0;
 }
 

@@ -49,6 +49,10 @@ check_resources() {
     e2e_run resources saver_probe.exe resources "$(e2e_windows_path "$VELMORA_E2E_BIN_DIR/Velmora.dll")"
     e2e_assert_equal "$(probe_value resources icon)" "32x32 colours=16 bits=4" "icon 7002"
     e2e_assert_equal "$(probe_value resources 'manifest dpi-aware')" 1 "DPI-aware manifest"
+    e2e_assert_equal "$(probe_value resources 'version ProductVersion')" "$VELMORA_VERSION" \
+        "product version"
+    e2e_assert_equal "$(probe_value resources 'version OriginalFilename')" Velmora.dll \
+        "original file name"
 }
 
 e2e_begin
