@@ -26,12 +26,13 @@ struct LoopState {
     int height = 0;
 };
 
+// Index 0 is the key without shift: q and Q alike.
 bool closesOwnWindow(XKeyEvent& event) {
     const KeySym key = XLookupKeysym(&event, 0);
     return key == XK_q || key == XK_Escape;
 }
 
-void handleEvent(const XEvent& event, HackWindow& target, LoopState& state) {
+void handleEvent(XEvent& event, HackWindow& target, LoopState& state) {
     switch (event.type) {
         case ConfigureNotify:
             if (event.xconfigure.window == target.window &&
@@ -43,24 +44,31 @@ void handleEvent(const XEvent& event, HackWindow& target, LoopState& state) {
             }
             break;
         case MapNotify:
-            target.mapped = target.mapped || event.xmap.window == target.window;
+            if (event.xmap.window == target.window) {
+                target.mapped = true;
+            }
             break;
         case UnmapNotify:
-            target.mapped = target.mapped && event.xunmap.window != target.window;
+            if (event.xunmap.window == target.window) {
+                target.mapped = false;
+            }
             break;
         case DestroyNotify:
-            state.ended = state.ended || event.xdestroywindow.window == target.window;
+            if (event.xdestroywindow.window == target.window) {
+                state.ended = true;
+            }
             break;
         case ClientMessage:
-            state.ended =
-                state.ended ||
-                (target.own && static_cast<Atom>(event.xclient.data.l[0]) == target.deleteWindow);
+            // Only our own window has a close button that we answer.
+            if (target.own && static_cast<Atom>(event.xclient.data.l[0]) == target.deleteWindow) {
+                state.ended = true;
+            }
             break;
-        case KeyPress: {
-            XKeyEvent key = event.xkey;
-            state.ended = state.ended || (target.own && closesOwnWindow(key));
+        case KeyPress:
+            if (target.own && closesOwnWindow(event.xkey)) {
+                state.ended = true;
+            }
             break;
-        }
         default:
             break;
     }
@@ -97,7 +105,7 @@ std::string runFrameLoop(Display* display, HackWindow& target, GlxSurface& surfa
     state.height = start.bottom;
     FpsCounter fps;
     std::string error;
-    while (!stopRequested() && !state.ended && error.empty()) {
+    for (;;) {
         while (XPending(display) > 0 && !state.ended) {
             XEvent event;
             XNextEvent(display, &event);
@@ -105,8 +113,7 @@ std::string runFrameLoop(Display* display, HackWindow& target, GlxSurface& surfa
         }
         error = takeXError(display);
         if (!error.empty() && windowGone(display, target.window)) {
-            error.clear();
-            state.ended = true;
+            return {};
         }
         if (stopRequested() || state.ended || !error.empty()) {
             break;
