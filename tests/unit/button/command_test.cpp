@@ -1,0 +1,318 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "command.h"
+#include "fake_button_ports.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+enum class Event { Move, LeftDown, LeftUp, RightUp, FocusGained, FocusLost, TickOutside, Resize };
+
+// A button with its host and canvas, and the moves a user makes.
+struct ButtonRig {
+    // A button as the dialog has it: loaded from its stored property set
+    // (nothing stored, so enabled with FirstRun 1), sized, then Initialize.
+    void load() {
+        command.ReadProperties(PropertyBag{});
+        command.Resize();
+    }
+
+    // Brings a loaded button into a mode the way a user would.
+    void reach(int mode) {
+        if (mode >= 1) {
+            command.Initialize();
+        }
+        if (mode == 3 || mode == 4) {
+            command.GotFocus();
+        }
+        if (mode == 2 || mode == 4) {
+            command.MouseMove(0, 0, 100, 100);
+        }
+        EXPECT_EQ(command.buttonMode(), mode) << "could not reach the mode";
+    }
+
+    void send(Event event) {
+        switch (event) {
+            case Event::Move:
+                return command.MouseMove(0, 0, 100, 100);
+            case Event::LeftDown:
+                return command.MouseDown(kLeftButton, 0, 100, 100);
+            case Event::LeftUp:
+                return command.MouseUp(kLeftButton, 0, 100, 100);
+            case Event::RightUp:
+                return command.MouseUp(kRightButton, 0, 100, 100);
+            case Event::FocusGained:
+                return command.GotFocus();
+            case Event::FocusLost:
+                return command.LostFocus();
+            case Event::TickOutside:
+                port.underCursor = FakeCommandPort::kHostWindow;
+                command.TmrMouse_Timer();
+                port.underCursor = FakeCommandPort::kOwnWindow;
+                return;
+            case Event::Resize:
+                return command.Resize();
+        }
+    }
+
+    // "<mode> <faces drawn...> [Click]" for what the event did.
+    std::string outcome(Event event) {
+        canvas.taken();
+        const int clicksBefore = port.clicks;
+        send(event);
+        std::string text = std::to_string(command.buttonMode());
+        for (const std::string& face : canvas.taken()) {
+            text += " " + face;
+        }
+        for (int i = clicksBefore; i < port.clicks; ++i) {
+            text += " Click";
+        }
+        return text;
+    }
+
+    FakeCommandPort port;
+    RecordingCanvas canvas;
+    Command command{port, canvas};
+};
+
+class CommandTest : public ::testing::Test, public ButtonRig {};
+
+// The transition table: for each event, what it does in modes 0 to 4 of an
+// enabled button.
+const std::map<Event, std::array<const char*, 5>> kTransitions = {
+    {Event::Move, {"0", "2 HighLight", "2", "4 HighLightSelect", "4"}},
+    {Event::LeftDown, {"0 Pressed", "1 Pressed", "2 Pressed", "3 Pressed", "4 Pressed"}},
+    {Event::LeftUp, {"0 Click", "1 Click", "2 Normal Click", "3", "4 HighLightSelect Click"}},
+    {Event::RightUp, {"0 Click", "1 Click", "2 Click", "3", "4 Click"}},
+    {Event::FocusGained, {"3 Selected", "3 Selected", "4 Pressed", "3 Selected", "3 Selected"}},
+    {Event::FocusLost, {"1 Normal", "1", "1 Normal", "1 Normal", "1 Normal"}},
+    {Event::TickOutside, {"0", "1", "1 Normal", "3", "3 Selected"}},
+    {Event::Resize, {"0 Normal", "1 Normal", "2 Normal", "3 Normal", "4 Normal"}},
+};
+
+TEST(CommandTransitions, EveryEventInEveryModeOfAnEnabledAndADisabledButton) {
+    for (const auto& [event, cells] : kTransitions) {
+        for (int mode = 0; mode <= 4; ++mode) {
+            for (bool enabled : {true, false}) {
+                ButtonRig test;
+                test.load();
+                test.reach(mode);
+                if (!enabled) {
+                    test.command.setEnabled(false);
+                }
+                const std::string got = test.outcome(event);
+                // A disabled button only answers a resize, with Disable.
+                const std::string expected =
+                    enabled ? cells[static_cast<std::size_t>(mode)]
+                            : std::to_string(mode) + (event == Event::Resize ? " Disable" : "");
+                EXPECT_EQ(got, expected) << "event " << static_cast<int>(event) << " in mode "
+                                         << mode << (enabled ? "" : ", disabled");
+            }
+        }
+    }
+}
+
+TEST_F(CommandTest, MouseTimerStartsWithInitializeAndOnlyAnotherWindowEndsTheHover) {
+    load();
+    EXPECT_EQ(port.timerInterval, 0u);
+    canvas.taken();
+    command.Initialize();
+    EXPECT_EQ(port.timerInterval, 100u);
+    EXPECT_EQ(canvas.taken(), Strings{}) << "Initialize draws nothing";
+
+    command.MouseMove(0, 0, 1, 1);
+    port.underCursor = FakeCommandPort::kOwnWindow;
+    command.TmrMouse_Timer();
+    EXPECT_EQ(command.buttonMode(), 2) << "the cursor over the control itself";
+    port.underCursor = FakeCommandPort::kOtherWindow;
+    command.TmrMouse_Timer();
+    EXPECT_EQ(command.buttonMode(), 1) << "another window over the control";
+}
+
+TEST_F(CommandTest, ClickPaths) {
+    load();
+    command.Initialize();
+    canvas.taken();
+
+    // Hover, press (focus arrives after the press), release without leaving.
+    command.MouseMove(0, 0, 1, 1);
+    command.MouseDown(kLeftButton, 0, 1, 1);
+    command.GotFocus();
+    command.MouseUp(kLeftButton, 0, 1, 1);
+    EXPECT_EQ(canvas.taken(), (Strings{"HighLight", "Pressed", "Pressed", "HighLightSelect"}));
+    EXPECT_EQ(port.clicks, 1);
+
+    // Press, leave for a tick, come back, release: no Click, and the hover
+    // comes back only with a move after the release.
+    command.MouseDown(kLeftButton, 0, 1, 1);
+    send(Event::TickOutside);
+    command.MouseMove(kLeftButton, 0, 1, 1);
+    command.MouseUp(kLeftButton, 0, 1, 1);
+    EXPECT_EQ(canvas.taken(), (Strings{"Pressed", "Selected"}));
+    EXPECT_EQ(port.clicks, 1);
+    command.MouseMove(0, 0, 1, 1);
+    EXPECT_EQ(canvas.taken(), Strings{"HighLightSelect"});
+
+    // A right-button release over the hovered, focused button clicks and
+    // leaves the face alone; so does one over a hovered button without focus.
+    command.MouseUp(kRightButton, 0, 1, 1);
+    EXPECT_EQ(port.clicks, 2);
+    command.LostFocus();
+    command.MouseMove(0, 0, 1, 1);
+    canvas.taken();
+    command.MouseDown(kRightButton, 0, 1, 1);
+    command.MouseUp(kRightButton, 0, 1, 1);
+    EXPECT_EQ(port.clicks, 3);
+    EXPECT_EQ(canvas.taken(), Strings{});
+
+    // A left release while hovered without focus draws Normal but stays
+    // hovered: moves do not bring HighLight back until a tick saw the cursor
+    // leave.
+    command.MouseUp(kLeftButton, 0, 1, 1);
+    EXPECT_EQ(port.clicks, 4);
+    command.MouseMove(0, 0, 1, 1);
+    EXPECT_EQ(canvas.taken(), Strings{"Normal"});
+    send(Event::TickOutside);
+    command.MouseMove(0, 0, 1, 1);
+    EXPECT_EQ(canvas.taken(), (Strings{"Normal", "HighLight"}));
+
+    // Focus from the keyboard while the cursor rests on the button: a press
+    // and release with no move between give Pressed and no Click.
+    command.LostFocus();
+    send(Event::TickOutside);
+    command.GotFocus();
+    canvas.taken();
+    command.MouseDown(kLeftButton, 0, 1, 1);
+    command.MouseUp(kLeftButton, 0, 1, 1);
+    EXPECT_EQ(canvas.taken(), Strings{"Pressed"});
+    EXPECT_EQ(port.clicks, 4);
+
+    // The caption passes its events on: a move, press and release on it are
+    // the control's own.
+    command.LblMsg_MouseMove(0, 0, 1, 1);
+    command.LblMsg_MouseDown(kLeftButton, 0, 1, 1);
+    command.LblMsg_MouseUp(kLeftButton, 0, 1, 1);
+    EXPECT_EQ(canvas.taken(), (Strings{"HighLightSelect", "Pressed", "HighLightSelect"}));
+    EXPECT_EQ(port.clicks, 5);
+}
+
+TEST_F(CommandTest, BeforeInitializeHoverIsEnteredAfterAFocusChangeButNeverLeft) {
+    load();
+    canvas.taken();
+    command.MouseMove(0, 0, 1, 1);
+    command.GotFocus();
+    command.LostFocus();
+    command.MouseMove(0, 0, 1, 1);
+    EXPECT_EQ(canvas.taken(), (Strings{"Selected", "Normal", "HighLight"}));
+    EXPECT_EQ(port.timerInterval, 0u) << "without Initialize nothing ticks to end the hover";
+    command.MouseUp(kLeftButton, 0, 1, 1);
+    EXPECT_EQ(port.clicks, 1);
+}
+
+TEST_F(CommandTest, ReadsThatRedrawKeepTheMode) {
+    load();
+    command.Initialize();
+    command.GotFocus();
+    canvas.taken();
+
+    EXPECT_TRUE(command.Enabled());
+    EXPECT_EQ(command.FontColour(), 0u);
+    EXPECT_EQ(command.Visible(), 255);
+    EXPECT_EQ(canvas.taken(), (Strings{"Normal", "Normal", "Normal"}));
+    EXPECT_EQ(command.buttonMode(), 3);
+
+    command.setVisible(0);
+    EXPECT_EQ(command.Visible(), 0);
+    EXPECT_EQ(canvas.taken(), Strings{}) << "a transparent background is not redrawn";
+    EXPECT_FALSE(command.opaque());
+    command.setVisible(1);
+    EXPECT_TRUE(command.opaque());
+    EXPECT_EQ(canvas.taken(), Strings{"Normal"});
+
+    command.setEnabled(false);
+    EXPECT_FALSE(command.Enabled());
+    EXPECT_EQ(command.FontColour(), 0u);
+    EXPECT_EQ(canvas.taken(), (Strings{"Disable", "Disable"}))
+        << "reading Enabled redraws Disable; RefreshFace leaves a disabled face alone";
+    EXPECT_FALSE(command.label().enabled);
+    EXPECT_EQ(command.buttonMode(), 3);
+    command.setEnabled(true);
+    EXPECT_EQ(canvas.taken(), Strings{"Normal"});
+    EXPECT_TRUE(command.label().enabled);
+    EXPECT_EQ(command.buttonMode(), 3);
+    EXPECT_EQ(port.changes, (Strings{"Visible", "Visible", "Enabled", "Enabled"}));
+}
+
+TEST_F(CommandTest, AControlWithoutStoredPropertiesComesAliveWhenEnabledIsRead) {
+    command.Resize();
+    EXPECT_EQ(canvas.taken(), Strings{"Disable"});
+    EXPECT_EQ(command.firstRun(), 0);
+    command.GotFocus();
+    command.MouseUp(kLeftButton, 0, 1, 1);
+    EXPECT_EQ(port.clicks, 0) << "a new control is disabled";
+    EXPECT_EQ(command.buttonMode(), 0);
+
+    EXPECT_TRUE(command.Enabled());
+    EXPECT_EQ(command.firstRun(), 1);
+    EXPECT_EQ(canvas.taken(), Strings{"Normal"});
+    EXPECT_EQ(command.Caption(), "Command");
+    EXPECT_EQ(port.changes, Strings{}) << "the first-run rule reports nothing";
+}
+
+TEST_F(CommandTest, FontColourAndItsRecovery) {
+    // Stored with FirstRun 0: every refresh sets the caption back to black.
+    PropertyBag bag;
+    bag.set("FirstRun", std::int32_t{0});
+    command.ReadProperties(bag);
+    canvas.taken();
+    command.setFontColour(0x0000FF);
+    EXPECT_EQ(command.label().colour, 0u);
+    EXPECT_EQ(port.changes, Strings{"FontColour"});
+
+    bag.set("FirstRun", std::int32_t{1});
+    command.ReadProperties(bag);
+    command.setFontColour(0x0000FF);
+    EXPECT_EQ(command.label().colour, 0x0000FFu);
+    canvas.taken();
+    port.changes.clear();
+    // A colour that the label refuses: refreshed, kept, not reported.
+    command.setFontColour(0x80000012);
+    EXPECT_EQ(command.label().colour, 0x0000FFu);
+    EXPECT_EQ(canvas.taken(), Strings{"Normal"});
+    EXPECT_EQ(port.changes, Strings{});
+}
+
+TEST_F(CommandTest, CaptionAndFontAreReportedWithoutARedraw) {
+    load();
+    canvas.taken();
+    ButtonFont font = DialogFont();
+    font.italic = true;
+    command.setCaption("\x90\xdd\x92\xe8");  // 設定
+    command.setFont(font);
+    EXPECT_EQ(command.Caption(), "\x90\xdd\x92\xe8");
+    EXPECT_EQ(command.Font(), font);
+    EXPECT_EQ(canvas.taken(), Strings{});
+    EXPECT_EQ(port.changes, (Strings{"Caption", "Font"}));
+}
+
+TEST_F(CommandTest, TheCaptionIsPlacedWithEveryFaceAndFollowsAResize) {
+    load();
+    EXPECT_FLOAT_EQ(command.label().top, 80);  // (375 - 195 - 20) / 2
+    EXPECT_FLOAT_EQ(command.label().left, 0);
+    EXPECT_FLOAT_EQ(command.label().width, 960);
+    canvas.width = 125;
+    canvas.height = 30;
+    command.Initialize();
+    EXPECT_FLOAT_EQ(command.label().width, 960) << "not before a face is drawn";
+    command.MouseMove(0, 0, 1, 1);
+    EXPECT_FLOAT_EQ(command.label().top, 117.5f);  // (450 - 195 - 20) / 2
+    EXPECT_FLOAT_EQ(command.label().width, 1875);
+}
+
+}  // namespace
