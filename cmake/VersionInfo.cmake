@@ -3,6 +3,11 @@
 set(VELMORA_PUBLISHER "The Velmora developers")
 set(VELMORA_COPYRIGHT "Copyright (C) 2026 ${VELMORA_PUBLISHER}")
 
+# The maker's web page, which the settings dialog's button "その他の作品"
+# opens in the default browser. Left empty, the button opens the read-me
+# (Readme.txt) that ships beside the programs.
+set(VELMORA_MAKER_URL "" CACHE STRING "Web page opened by the settings dialog's other-works button")
+
 # velmora_version_resource(<target> <file name> <description>)
 # Gives a Windows program its version information.
 function(velmora_version_resource target file_name description)

@@ -21,3 +21,7 @@ std::string RendererPathIn(std::string_view programFolder) {
 std::string SettingsPathIn(std::string_view programFolder) {
     return std::string(programFolder) + "\\Velmora.ini";
 }
+
+std::string ReadMePathIn(std::string_view programFolder) {
+    return std::string(programFolder) + "\\Readme.txt";
+}

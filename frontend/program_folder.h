@@ -12,3 +12,4 @@ std::string ProgramFolderOf(std::string_view programPath);
 
 std::string RendererPathIn(std::string_view programFolder);  // ...\Velmora.dll
 std::string SettingsPathIn(std::string_view programFolder);  // ...\Velmora.ini
+std::string ReadMePathIn(std::string_view programFolder);    // ...\Readme.txt

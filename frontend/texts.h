@@ -27,13 +27,44 @@ inline constexpr char kNoCommand[] =
 inline constexpr char kNoErrorText[] =
     "Error (\x95\xb6\x8e\x9a\x97\xf1\x82\xaa\x8e\xe6\x82\xea\x82\xdc\x82\xb9\x82\xf1)";
 
+// The settings dialog: its captions, and the open-file dialog's filter
+// description and title. The captions' font is the button control's
+// (DialogFont).
+inline constexpr char kCaptionCompactDisc[] =
+    "\x89\xb9\x8a\x79"
+    "CD";  // 音楽CD
+inline constexpr char kCaptionRepeat[] =
+    "\x8b\xc8\x96\xda\x82\xf0\xd8\xcb\xdf\xb0\xc4";            // 曲目をﾘﾋﾟｰﾄ
+inline constexpr char kCaptionNone[] = "\x96\xb3\x82\xb5";     // 無し
+inline constexpr char kCaptionMusicFile[] = "MP3\x81\x41WAV";  // MP3、WAV
+inline constexpr char kCaptionOtherWorks[] =
+    "\x82\xbb\x82\xcc\x91\xbc\x82\xcc\x8d\xec\x95\x69";           // その他の作品
+inline constexpr char kCaptionSet[] = "\x90\xdd\x92\xe8";         // 設定
+inline constexpr char kCaptionCancel[] = "\xb7\xac\xdd\xbe\xd9";  // ｷｬﾝｾﾙ
+inline constexpr char kMusicFileFilterName[] =
+    "BGM\xcc\xa7\xb2\xd9 (MP3 WAV)";  // BGMﾌｧｲﾙ (MP3 WAV)
+inline constexpr char kOpenFileTitle[] = "\xcc\xa7\xb2\xd9\x82\xf0\x8a\x4a\x82\xad";  // ﾌｧｲﾙを開く
+
 struct JapaneseText {
     const char* name;
     const char* bytes;
 };
 
 inline constexpr JapaneseText kJapaneseTexts[] = {
-    {"kKeyKind", kKeyKind},     {"kKeyRepeatTrack", kKeyRepeatTrack},
-    {"kKeyFile", kKeyFile},     {"kMissingRenderer", kMissingRenderer},
-    {"kNoCommand", kNoCommand}, {"kNoErrorText", kNoErrorText},
+    {"kKeyKind", kKeyKind},
+    {"kKeyRepeatTrack", kKeyRepeatTrack},
+    {"kKeyFile", kKeyFile},
+    {"kMissingRenderer", kMissingRenderer},
+    {"kNoCommand", kNoCommand},
+    {"kNoErrorText", kNoErrorText},
+    {"kCaptionCompactDisc", kCaptionCompactDisc},
+    {"kCaptionRepeat", kCaptionRepeat},
+    {"kCaptionNone", kCaptionNone},
+    {"kCaptionMusicFile", kCaptionMusicFile},
+    {"kCaptionOtherWorks", kCaptionOtherWorks},
+    {"kCaptionSet", kCaptionSet},
+    {"kCaptionCancel", kCaptionCancel},
+
+    {"kMusicFileFilterName", kMusicFileFilterName},
+    {"kOpenFileTitle", kOpenFileTitle},
 };

@@ -31,3 +31,26 @@ std::wstring WideFromShiftJis(const char* text) {
     }
     return wide;
 }
+
+std::wstring WideFromAnsi(const char* text) {
+    if (text == nullptr || *text == '\0') {
+        return {};
+    }
+    return Convert(CP_ACP, text);
+}
+
+std::string ShiftJisFromWide(const std::wstring& text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int wideLength = static_cast<int>(text.size());
+    const int length = WideCharToMultiByte(kShiftJisCodePage, 0, text.data(), wideLength, nullptr,
+                                           0, nullptr, nullptr);
+    if (length <= 0) {
+        return {};
+    }
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(kShiftJisCodePage, 0, text.data(), wideLength, bytes.data(), length,
+                        nullptr, nullptr);
+    return bytes;
+}

@@ -1,7 +1,7 @@
 #include "win32_startup_platform.h"
 
 #include "saver_run_window.h"
-#include "settings_dialog_seam.h"
+#include "settings_dialog_window.h"
 #include "shift_jis_text.h"
 
 std::string Win32StartupPlatform::programPath() {

@@ -3,8 +3,8 @@
 # administrator rights runs it: the programs that suit the system land in the
 # user's own program folder with the read-me, the licence and an uninstaller;
 # Velmora becomes the user's screen saver and appears among the user's
-# programs; the installed saver runs from there; an update keeps the user's
-# Velmora.ini; the uninstaller removes everything, and clears the screen-saver
+# programs; the installed saver runs from there and its settings dialog saves
+# beside it; an update keeps the user's Velmora.ini; the uninstaller removes everything, and clears the screen-saver
 # setting only while it still names Velmora.
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
@@ -12,6 +12,10 @@ set -euo pipefail
 here=$(dirname "${BASH_SOURCE[0]}")
 # shellcheck source=../lib/wine_session.sh
 source "$here/../lib/wine_session.sh"
+# shellcheck source=../frontend/scr_checks.sh
+source "$here/../frontend/scr_checks.sh"
+# shellcheck source=../settings_dialog/dialog_steps.sh
+source "$here/../settings_dialog/dialog_steps.sh"
 
 readonly DESKTOP='HKCU\Control Panel\Desktop'
 readonly UNINSTALL='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
@@ -84,12 +88,30 @@ run_installed_saver() {
     e2e_assert_equal "$E2E_EXIT_CODE" 0 "exit code of the installed saver"
 }
 
+# The installed folder is the user's own, so the dialog's Set can write there.
+save_from_installed_dialog() {
+    e2e_start settings "$folder/Velmora.scr" /c
+    DIALOG_WINDOW=$(e2e_wait_window "$DIALOG_TITLE")
+    e2e_wait_focus "$DIALOG_WINDOW"
+    dialog_look look
+    dialog_click Img_BGM1
+    dialog_wait_fact "repeat enabled=1 text="
+    dialog_click Cmd_Set
+    e2e_wait_exit settings 10
+    e2e_assert_equal "$E2E_EXIT_CODE" 0 "exit code of the installed settings dialog"
+    [ -f "$folder/Velmora.ini" ] || e2e_fail "Set wrote no Velmora.ini beside the installed saver"
+    # Wine's writer may drop the blank before a number.
+    iconv -f CP932 -t UTF-8 "$folder/Velmora.ini" | tr -d '\r' | grep -qE '^BGM区分= ?1$' ||
+        e2e_fail "Velmora.ini does not hold the CD kind: $(iconv -f CP932 -t UTF-8 "$folder/Velmora.ini")"
+    e2e_log "the installed settings dialog saved the CD kind beside the saver"
+}
+
 install_silently install
 check_installed
 run_installed_saver
+save_from_installed_dialog
 
 # An update over the installed one leaves the user's settings alone.
-printf '[Section]\r\nkept=by the update\r\n' >"$folder/Velmora.ini"
 cp "$folder/Velmora.ini" "$E2E_RUN_DIR/before.ini"
 install_silently update
 check_installed

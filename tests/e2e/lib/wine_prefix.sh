@@ -46,6 +46,22 @@ _e2e_import_prefix_settings() {
         e2e_fail "regedit could not import the prefix settings"
 }
 
+# Wine draws the caption bar's buttons with its own Marlett font, which this
+# Wine does not find where it installed it; without it the close box shows a
+# letter "r". In the prefix's font folder it is found.
+_e2e_install_caption_font() {
+    local font
+    for font in "$(dirname "$E2E_WINE")/../../share/wine/fonts/marlett.ttf" \
+        /usr/share/wine/fonts/marlett.ttf; do
+        if [ -f "$font" ]; then
+            cp "$font" "$WINEPREFIX/drive_c/windows/Fonts/" ||
+                e2e_fail "could not copy $font into the prefix"
+            return 0
+        fi
+    done
+    e2e_log "Wine's Marlett font was not found: caption buttons will show letters"
+}
+
 _e2e_check_prefix_settings() {
     # The server writes the registry to the prefix's files when it ends.
     grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" ||
@@ -68,6 +84,7 @@ e2e_make_prefix() {
         e2e_fail "wineboot failed: $(tail -n 20 "$E2E_RUN_DIR/wineboot.log")"
     e2e_log "prefix booted"
     _e2e_import_prefix_settings
+    _e2e_install_caption_font
     _e2e_stop_wine
     _e2e_check_prefix_settings
     echo "$fingerprint" >"$stamp"

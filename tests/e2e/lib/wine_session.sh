@@ -20,6 +20,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/host_32bit.sh"
 
 readonly E2E_LOCALE=ja_JP.UTF-8
 
+_E2E_REGISTRY_UNDO=()
+
 # --- Wine and the host ----------------------------------------------------------
 
 _e2e_require_environment() {
@@ -89,9 +91,11 @@ _e2e_launch() {
     _e2e_wine "$@"
 }
 
-# Killing the prefix's server takes every program of the test with it.
+# Killing the prefix's server takes every program of the test with it. Then
+# the registry changes of the test are undone, for the next test.
 _e2e_stop_programs() {
     [ -n "${E2E_WINESERVER:-}" ] && [ -n "${WINEPREFIX:-}" ] && _e2e_stop_wine
+    _e2e_restore_registry
     return 0
 }
 
@@ -137,4 +141,42 @@ e2e_unix_path() {
 e2e_registry_value() {
     _e2e_wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
         sed -n "s/^ *$(printf '%s' "$2" | sed 's/[.[\*^$]/\\&/g') *REG_[A-Z_]* *//p"
+}
+
+_e2e_reg() {
+    _e2e_wine reg "$@" >>"$E2E_RUN_DIR/registry.log" 2>&1
+}
+
+# e2e_registry_set_dword KEY NAME VALUE: sets a DWORD value in the prefix's
+# registry for this test only; what the value was (or that it was absent) is
+# put back when the test ends, however it ends. Programs started afterwards
+# see the new value.
+e2e_registry_set_dword() {
+    local key=$1 name=$2 value=$3 old
+    old=$(e2e_registry_value "$key" "$name")
+    if [ -n "$old" ]; then
+        _E2E_REGISTRY_UNDO+=("add|$key|$name|$((old))")
+    else
+        _E2E_REGISTRY_UNDO+=("delete|$key|$name|")
+    fi
+    _e2e_reg add "$key" /v "$name" /t REG_DWORD /d "$value" /f ||
+        e2e_fail "could not set $key\\$name to $value"
+    e2e_log "registry: $key\\$name = $value for this test"
+}
+
+_e2e_restore_registry() {
+    [ ${#_E2E_REGISTRY_UNDO[@]} -gt 0 ] || return 0
+    local index action key name value
+    # Last change first, so that a value set twice gets its first value back.
+    for ((index = ${#_E2E_REGISTRY_UNDO[@]} - 1; index >= 0; index--)); do
+        IFS='|' read -r action key name value <<<"${_E2E_REGISTRY_UNDO[index]}"
+        if [ "$action" = add ]; then
+            _e2e_reg add "$key" /v "$name" /t REG_DWORD /d "$value" /f
+        else
+            _e2e_reg delete "$key" /v "$name" /f
+        fi || echo "[e2e] could not put back $key\\$name" >&2
+    done
+    _E2E_REGISTRY_UNDO=()
+    # The server writes the registry to the prefix's files when it ends.
+    _e2e_stop_wine
 }

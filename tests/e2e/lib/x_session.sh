@@ -414,6 +414,18 @@ _e2e_region() {
     fi
 }
 
+# e2e_keep_artefact FILE [NAME]: copies a file (a screenshot) into the build's
+# artefacts folder, <build>/e2e/artefacts/, where it stays after the test,
+# passed or failed; prints the copy's path.
+e2e_keep_artefact() {
+    local folder="$VELMORA_E2E_STATE_DIR/artefacts" kept
+    mkdir -p "$folder"
+    kept="$folder/${2:-$(basename "$1")}"
+    cp "$1" "$kept" || e2e_fail "could not keep $1"
+    e2e_log "kept $kept" >&2
+    echo "$kept"
+}
+
 # e2e_image_mean FILE [WxH+X+Y]: prints the mean brightness, 0 (black) to 1.
 e2e_image_mean() {
     convert "$(_e2e_region "$@")" -colorspace Gray -format '%[fx:mean]\n' info:

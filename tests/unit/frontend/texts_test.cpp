@@ -16,6 +16,15 @@ const std::map<std::string, std::string> kReadable = {
     {"kMissingRenderer", "Velmora.dll が Velmora.scr と同じﾌｫﾙﾀﾞに見つかりません！"},
     {"kNoCommand", "コマンド文字列が指定されていません"},
     {"kNoErrorText", "Error (文字列が取れません)"},
+    {"kCaptionCompactDisc", "音楽CD"},
+    {"kCaptionRepeat", "曲目をﾘﾋﾟｰﾄ"},
+    {"kCaptionNone", "無し"},
+    {"kCaptionMusicFile", "MP3、WAV"},
+    {"kCaptionOtherWorks", "その他の作品"},
+    {"kCaptionSet", "設定"},
+    {"kCaptionCancel", "ｷｬﾝｾﾙ"},
+    {"kMusicFileFilterName", "BGMﾌｧｲﾙ (MP3 WAV)"},
+    {"kOpenFileTitle", "ﾌｧｲﾙを開く"},
 };
 
 TEST(JapaneseTexts, EveryTextDecodesFromCodePage932ToItsReadableForm) {

@@ -6,5 +6,5 @@
 
 // Shows the settings dialog Torvi_P (caption "<Velmora>") modally, with no
 // owner, over the settings that the start-up has read; returns once it has
-// closed.
+// closed. Its controls are laid out at the system's resolution.
 void ShowSettingsDialogModal(HINSTANCE instance, FrontEndState& state);

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "profile_port.h"
+
+// The four buttons of the dialog, all of them `Command` controls.
+enum class DialogButton { Cmd_BGM, Cmd_Etc, Cmd_Set, Cmd_Can };
+
+// The two marks that the hidden images Img_Ra(0) and Img_Ra(1) hold.
+enum class KindMark { kUnselected = 0, kSelected = 1 };
+
+enum class MousePointer { kDefault, kHourglass };
+
+// A length pair in twips (1/1440 inch), which need not be whole where the
+// system's pixels are not a whole number of twips.
+struct TwipSize {
+    double width = 0;
+    double height = 0;
+};
+
+struct ScreenPoint {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+};
+
+struct ScreenRect {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+};
+
+// What the open-file dialog is given; the owner window and the program's
+// instance are the platform's to add.
+struct OpenFileRequest {
+    // Description and pattern pairs, each NUL-terminated, and one more NUL.
+    std::string filter;
+    std::string title;
+    std::uint32_t fileBufferSize = 0;
+    std::uint32_t fileTitleBufferSize = 0;
+    std::uint32_t flags = 0;
+};
+
+// DrawAnimatedRects' animation that zooms a window's caption.
+inline constexpr std::int32_t kAnimateCaption = 3;  // IDANI_CAPTION
+inline constexpr std::int32_t kShowNormal = 1;      // SW_SHOWNORMAL
+
+// The settings dialog's window, its controls and the system calls it makes.
+// Texts are Shift-JIS bytes. A control that cannot be reached simply does
+// nothing: the dialog never learns of it.
+class SettingsDialogPort {
+  public:
+    virtual ~SettingsDialogPort() = default;
+
+    // The screen, and the whole window with its border and caption, in twips
+    // at the system's resolution.
+    virtual TwipSize screenSize() = 0;
+    virtual TwipSize windowSize() = 0;
+    // Moves the window's top-left corner to a screen position in twips.
+    virtual void moveWindow(std::int32_t left, std::int32_t top) = 0;
+
+    // The button's `Initialize` operation, and its `Enabled` property.
+    virtual void initializeButton(DialogButton button) = 0;
+    virtual void setButtonEnabled(DialogButton button, bool enabled) = 0;
+
+    // Copies the picture of Img_Ra(mark) into Img_BGM(kind), kind 0 to 2.
+    virtual void copyMark(KindMark mark, int kind) = 0;
+
+    // The combo box BGM_Repeat: enabled state, text, items.
+    virtual void setRepeatEnabled(bool enabled) = 0;
+    virtual void setRepeatText(const std::string& text) = 0;
+    virtual std::string repeatText() = 0;
+    virtual void addRepeatItem(const std::string& item) = 0;
+
+    // The caption of lbl_Fname.
+    virtual void setFileCaption(const std::string& caption) = 0;
+
+    // GetCursorPos: non-zero when it filled the point.
+    virtual std::int32_t getCursorPos(ScreenPoint& point) = 0;
+    // GetWindowRect of the dialog: false when it failed.
+    virtual bool getWindowRect(ScreenRect& rect) = 0;
+    virtual void drawAnimatedRects(std::int32_t animation, const ScreenRect& from,
+                                   const ScreenRect& to) = 0;
+    // The pointer shown over the whole program.
+    virtual void setMousePointer(MousePointer pointer) = 0;
+
+    // GetOpenFileNameA owned by the dialog. Returns its result; when that is
+    // greater than 0, `file` is the file buffer up to its first NUL.
+    virtual std::int32_t getOpenFileName(const OpenFileRequest& request, std::string& file) = 0;
+    // ShellExecuteA owned by the dialog; its result is not looked at.
+    virtual void shellExecute(const std::string& verb, const std::string& file,
+                              const std::string& parameters, const std::string& directory,
+                              std::int32_t show) = 0;
+
+    // Ends the dialog: its unload handler runs, then the window goes.
+    virtual void closeDialog() = 0;
+
+    virtual ProfilePort& profile() = 0;
+};

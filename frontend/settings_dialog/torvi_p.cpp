@@ -1,0 +1,172 @@
+#include "torvi_p.h"
+
+#include "program_folder.h"
+#include "repeat_track.h"
+#include "round_half_even.h"
+#include "settings_file.h"
+#include "texts.h"
+
+namespace {
+
+constexpr int kKindNone = 0;
+constexpr int kKindCompactDisc = 1;
+constexpr int kKindMusicFile = 2;
+constexpr std::int16_t kLastListedTrack = 30;
+
+// The open-file dialog's buffers, each filled with NULs.
+constexpr std::uint32_t kFileBufferSize = 255;
+
+// The load sequence and the dialog's other handlers go on past a step that
+// fails; nothing is reported. Saving is the exception and runs straight.
+template <typename Step>
+void ContinueOnError(Step step) {
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+bool IsKind(int kind) {
+    return kind >= kKindNone && kind <= kKindMusicFile;
+}
+
+// Half the free room, with the difference rounded to whole twips first and
+// the quotient cut toward zero.
+std::int32_t Centred(double screen, double window, std::int32_t divisor) {
+    return static_cast<std::int32_t>(RoundHalfEven(screen - window)) / divisor;
+}
+
+std::int16_t CursorCoordinate(std::int32_t value, std::int16_t kept) {
+    return value >= INT16_MIN && value <= INT16_MAX ? static_cast<std::int16_t>(value) : kept;
+}
+
+}  // namespace
+
+void Torvi_P::Load() {
+    ContinueOnError([&] {
+        const TwipSize screen = port_.screenSize();
+        const TwipSize window = port_.windowSize();
+        port_.moveWindow(Centred(screen.width, window.width, 2),
+                         Centred(screen.height, window.height, 3));
+    });
+    InitButtons();
+    ShowKind(state_.settings.BGM_Kind);
+    ContinueOnError([&] { port_.setRepeatText(RepeatTrackText(state_.settings.BGM_RepeatTrack)); });
+    for (std::int16_t track = 0; track <= kLastListedTrack; ++track) {
+        ContinueOnError([&] { port_.addRepeatItem(RepeatTrackText(track)); });
+    }
+    ContinueOnError([&] { port_.setFileCaption(state_.settings.BGM_File); });
+    ContinueOnError([&] {
+        ScreenPoint cursor;
+        state_.LastApiResult = port_.getCursorPos(cursor);
+        if (state_.LastApiResult != 0) {
+            SavedCursorX_ = CursorCoordinate(cursor.x, SavedCursorX_);
+            SavedCursorY_ = CursorCoordinate(cursor.y, SavedCursorY_);
+        } else {
+            SavedCursorX_ = 0;
+            SavedCursorY_ = 0;
+        }
+    });
+    ContinueOnError([&] { ShowSettingsZoomIn(); });
+    ContinueOnError([&] { port_.setMousePointer(MousePointer::kDefault); });
+}
+
+void Torvi_P::Resize(GradientSurface& dialog, GradientSurface& panel) {
+    ContinueOnError([&] { PaintGradient(dialog, GradientTarget::kDialog); });
+    ContinueOnError([&] { PaintGradient(panel, GradientTarget::kPanel); });
+}
+
+void Torvi_P::SelectKind(int kind) {
+    state_.settings.BGM_Kind = static_cast<std::int16_t>(kind);
+    ShowKind(kind);
+}
+
+void Torvi_P::Cmd_BGM_Click() {
+    OpenFileRequest request;
+    request.filter = std::string(kMusicFileFilterName) + '\0' + "*.MP3;*.WAV" + '\0' + '\0';
+    request.title = kOpenFileTitle;
+    request.fileBufferSize = kFileBufferSize;
+    request.fileTitleBufferSize = kFileBufferSize;
+    request.flags = 0;
+    ContinueOnError([&] {
+        std::string chosen;
+        state_.LastApiResult = port_.getOpenFileName(request, chosen);
+        // The choice leaves the kind alone: this button only works while the
+        // file kind is chosen.
+        if (state_.LastApiResult > 0) {
+            state_.settings.BGM_File = chosen;
+            port_.setFileCaption(state_.settings.BGM_File);
+        }
+    });
+}
+
+void Torvi_P::Cmd_Set_Click() {
+    BgmSettings& settings = state_.settings;
+    ProfilePort& profile = port_.profile();
+    const std::string file = SettingsPathIn(state_.programFolder);
+    PutIniValue(profile, kSettingsSection, kKeyKind, SettingNumberText(settings.BGM_Kind), file,
+                state_.LastApiResult);
+    settings.BGM_RepeatTrack = RepeatTrackFromText(port_.repeatText());
+    PutIniValue(profile, kSettingsSection, kKeyRepeatTrack,
+                SettingNumberText(settings.BGM_RepeatTrack), file, state_.LastApiResult);
+    // Written whatever the kind, so a file chosen once stays remembered
+    // under the other kinds.
+    PutIniValue(profile, kSettingsSection, kKeyFile, settings.BGM_File, file, state_.LastApiResult);
+    port_.closeDialog();
+}
+
+void Torvi_P::Cmd_Can_Click() {
+    port_.closeDialog();
+}
+
+void Torvi_P::Cmd_Etc_Click() {
+    ContinueOnError([&] { port_.setMousePointer(MousePointer::kHourglass); });
+    ContinueOnError([&] { port_.shellExecute("open", makersPage_, "", "", kShowNormal); });
+    ContinueOnError([&] { port_.setMousePointer(MousePointer::kDefault); });
+}
+
+void Torvi_P::Unload() {
+    ContinueOnError([&] { ShowSettingsZoomOut(); });
+}
+
+void Torvi_P::InitButtons() {
+    for (const DialogButton button : {DialogButton::Cmd_BGM, DialogButton::Cmd_Etc,
+                                      DialogButton::Cmd_Set, DialogButton::Cmd_Can}) {
+        ContinueOnError([&] { port_.initializeButton(button); });
+    }
+}
+
+// The marks and the enabled controls for a kind. A kind outside 0 to 2 (a
+// hand-edited settings file) has no mark of its own and enables nothing.
+void Torvi_P::ShowKind(int kind) {
+    ContinueOnError([&] { port_.setButtonEnabled(DialogButton::Cmd_BGM, false); });
+    ContinueOnError([&] { port_.setRepeatEnabled(false); });
+    for (int each = kKindNone; each <= kKindMusicFile; ++each) {
+        ContinueOnError([&] { port_.copyMark(KindMark::kUnselected, each); });
+    }
+    if (IsKind(kind)) {
+        ContinueOnError([&] { port_.copyMark(KindMark::kSelected, kind); });
+    }
+    if (kind == kKindCompactDisc) {
+        ContinueOnError([&] { port_.setRepeatEnabled(true); });
+    }
+    if (kind == kKindMusicFile) {
+        ContinueOnError([&] { port_.setButtonEnabled(DialogButton::Cmd_BGM, true); });
+    }
+}
+
+ScreenRect Torvi_P::CursorRect() const {
+    return {SavedCursorX_, SavedCursorY_, SavedCursorX_, SavedCursorY_};
+}
+
+void Torvi_P::ShowSettingsZoomIn() {
+    ScreenRect window;
+    port_.getWindowRect(window);
+    port_.drawAnimatedRects(kAnimateCaption, CursorRect(), window);
+}
+
+void Torvi_P::ShowSettingsZoomOut() {
+    ScreenRect window;
+    port_.getWindowRect(window);
+    port_.drawAnimatedRects(kAnimateCaption, window, CursorRect());
+}

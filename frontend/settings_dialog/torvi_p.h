@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+
+#include "front_end_state.h"
+#include "gradient.h"
+#include "settings_dialog_port.h"
+
+// The settings dialog Torvi_P (caption "<Velmora>"), in which the user
+// chooses the background music: none, an audio CD with a track to repeat, or
+// an MP3 or WAV file. Choices change the front-end's settings at once; only
+// Set writes them to Velmora.ini. The dialog zooms out of the cursor's
+// position when it opens and back into that same position when it closes.
+class Torvi_P {
+  public:
+    // state must outlive the dialog. makersPage is what Cmd_Etc opens (see
+    // MakersPageAddress).
+    Torvi_P(SettingsDialogPort& port, FrontEndState& state, std::string makersPage)
+        : port_(port), state_(state), makersPage_(std::move(makersPage)) {}
+
+    Torvi_P(const Torvi_P&) = delete;
+    Torvi_P& operator=(const Torvi_P&) = delete;
+
+    // The window exists, hidden: centre it, set the controls from the
+    // settings and zoom in.
+    void Load();
+    // Also once when the window is first shown: shade the dialog, then the
+    // panel.
+    void Resize(GradientSurface& dialog, GradientSurface& panel);
+
+    // A press of any mouse button on Img_BGM(kind) or lbl_BGM(kind).
+    void SelectKind(int kind);
+
+    void Cmd_BGM_Click();  // choose the music file
+    void Cmd_Set_Click();  // save and close
+    void Cmd_Can_Click();  // close without saving
+    void Cmd_Etc_Click();  // open the maker's page
+
+    // After Set, Cancel or the close box, before the window goes.
+    void Unload();
+
+    std::int16_t SavedCursorX() const { return SavedCursorX_; }
+    std::int16_t SavedCursorY() const { return SavedCursorY_; }
+
+  private:
+    void InitButtons();
+    void ShowKind(int kind);
+    void ShowSettingsZoomIn();
+    void ShowSettingsZoomOut();
+    ScreenRect CursorRect() const;
+
+    SettingsDialogPort& port_;
+    FrontEndState& state_;
+    std::string makersPage_;
+    std::int16_t SavedCursorX_ = 0;
+    std::int16_t SavedCursorY_ = 0;
+};

@@ -1,0 +1,199 @@
+#include "dialog_controls.h"
+
+#include <memory>
+
+#include "dialog_background.h"
+
+namespace {
+
+constexpr wchar_t kLabelClass[] = L"Torvi_P.Label";
+constexpr wchar_t kImageClass[] = L"Torvi_P.Image";
+
+struct LabelLook {
+    HFONT font;
+    COLORREF colour;
+    UINT format;
+};
+
+// The control's place in its container.
+POINT OriginInContainer(HWND control) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return {rect.left, rect.top};
+}
+
+// The container's picture behind the control, first into a memory picture so
+// that the control never flickers through its own background.
+template <typename Draw>
+void PaintOverContainer(HWND control, Draw draw) {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(control, &paint);
+    RECT client;
+    GetClientRect(control, &client);
+    const SIZE size{client.right, client.bottom};
+    const HDC memory = CreateCompatibleDC(dc);
+    const HBITMAP picture = CreateCompatibleBitmap(dc, size.cx, size.cy);
+    const HGDIOBJ old = SelectObject(memory, picture);
+    if (const DialogBackground* background = DialogBackground::Of(GetParent(control))) {
+        background->paintPart(memory, OriginInContainer(control), size);
+    }
+    draw(memory, client);
+    BitBlt(dc, 0, 0, size.cx, size.cy, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteObject(picture);
+    DeleteDC(memory);
+    EndPaint(control, &paint);
+}
+
+// Any mouse button pressed on the control, as the container hears of it.
+bool TellPressed(HWND control, UINT message) {
+    if (message != WM_LBUTTONDOWN && message != WM_RBUTTONDOWN && message != WM_MBUTTONDOWN) {
+        return false;
+    }
+    const int id = GetDlgCtrlID(control);
+    SendMessageW(GetParent(control), WM_COMMAND, MAKEWPARAM(id, kControlPressed),
+                 reinterpret_cast<LPARAM>(control));
+    return true;
+}
+
+LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* look = reinterpret_cast<LabelLook*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    switch (message) {
+        case WM_NCDESTROY:
+            delete look;
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            break;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_SETTEXT: {
+            const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+            InvalidateRect(window, nullptr, FALSE);
+            return result;
+        }
+        case WM_PAINT:
+            PaintOverContainer(window, [&](HDC dc, RECT client) {
+                if (look == nullptr) {
+                    return;
+                }
+                const int length = GetWindowTextLengthW(window);
+                std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+                GetWindowTextW(window, text.data(), length + 1);
+                text.resize(static_cast<std::size_t>(length));
+                const HGDIOBJ oldFont = SelectObject(dc, look->font);
+                SetBkMode(dc, TRANSPARENT);
+                SetTextColor(dc, look->colour);
+                DrawTextW(dc, text.c_str(), length, &client, look->format);
+                SelectObject(dc, oldFont);
+            });
+            return 0;
+        default:
+            if (TellPressed(window, message)) {
+                return 0;
+            }
+            break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK ImageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            PaintOverContainer(window, [&](HDC dc, RECT) {
+                const auto picture =
+                    reinterpret_cast<HBITMAP>(GetWindowLongPtrW(window, GWLP_USERDATA));
+                BITMAP size;
+                if (picture == nullptr || GetObjectW(picture, sizeof size, &size) == 0) {
+                    return;
+                }
+                const HDC source = CreateCompatibleDC(dc);
+                const HGDIOBJ old = SelectObject(source, picture);
+                BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
+                SelectObject(source, old);
+                DeleteDC(source);
+            });
+            return 0;
+        default:
+            if (TellPressed(window, message)) {
+                return 0;
+            }
+            break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool Register(HINSTANCE instance, const wchar_t* name, WNDPROC procedure) {
+    WNDCLASSW existing;
+    if (GetClassInfoW(instance, name, &existing)) {
+        return true;
+    }
+    WNDCLASSW control{};
+    control.lpfnWndProc = procedure;
+    control.hInstance = instance;
+    control.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    control.lpszClassName = name;
+    return RegisterClassW(&control) != 0;
+}
+
+HWND CreateChild(const wchar_t* className, HWND container, int id, const RECT& placement,
+                 const wchar_t* text) {
+    return CreateWindowExW(
+        0, className, text, WS_CHILD | WS_VISIBLE, placement.left, placement.top,
+        placement.right - placement.left, placement.bottom - placement.top, container,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(container, GWLP_HINSTANCE)), nullptr);
+}
+
+}  // namespace
+
+bool RegisterDialogControlClasses(HINSTANCE instance) {
+    const bool labels = Register(instance, kLabelClass, LabelProc);
+    const bool images = Register(instance, kImageClass, ImageProc);
+    return labels && images;
+}
+
+HWND CreateDialogLabel(HWND container, int id, const RECT& placement, const std::wstring& caption,
+                       HFONT font, COLORREF colour, LabelAlignment alignment, LabelLines lines) {
+    const HWND label = CreateChild(kLabelClass, container, id, placement, caption.c_str());
+    if (label == nullptr) {
+        return nullptr;
+    }
+    const UINT format =
+        DT_NOPREFIX |
+        (lines == LabelLines::kWrapped ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE) |
+        (alignment == LabelAlignment::kCentre ? DT_CENTER : DT_LEFT);
+    auto look = std::make_unique<LabelLook>(LabelLook{font, colour, format});
+    SetWindowLongPtrW(label, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(look.release()));
+    return label;
+}
+
+int CaptionWidth(const std::wstring& caption, HFONT font) {
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(screen, font);
+    SIZE size{0, 0};
+    GetTextExtentPoint32W(screen, caption.c_str(), static_cast<int>(caption.size()), &size);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    return size.cx;
+}
+
+int LineHeight(HFONT font) {
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(screen, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen, &metrics);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    return metrics.tmHeight + metrics.tmExternalLeading;
+}
+
+HWND CreateDialogImage(HWND container, int id, const RECT& placement) {
+    return CreateChild(kImageClass, container, id, placement, L"");
+}
+
+void SetDialogImagePicture(HWND image, HBITMAP picture) {
+    SetWindowLongPtrW(image, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(picture));
+    InvalidateRect(image, nullptr, FALSE);
+}

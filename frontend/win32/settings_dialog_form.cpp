@@ -1,0 +1,229 @@
+#include "settings_dialog_form.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "button_font.h"
+#include "command_window.h"
+#include "dialog_controls.h"
+#include "maker.h"
+#include "maker_info.h"
+#include "property_sets_resource.h"
+#include "resource_ids.h"
+#include "settings_dialog_ids.h"
+#include "shift_jis_text.h"
+#include "texts.h"
+
+namespace {
+
+namespace ids = settings_dialog_ids;
+namespace layout = dialog_layout;
+
+constexpr wchar_t kPanelClass[] = L"Torvi_P.Pic_C";
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+// The combo box's list shows this many items before it scrolls.
+constexpr int kVisibleItems = 10;
+
+struct DialogButtonPlace {
+    DialogButton which;
+    const char* name;  // of its stored property set
+    int id;
+    layout::Place place;
+    bool onPanel;
+};
+
+constexpr DialogButtonPlace kButtons[] = {
+    {DialogButton::Cmd_BGM, "Cmd_BGM", ids::Cmd_BGM, layout::Cmd_BGM, true},
+    {DialogButton::Cmd_Etc, "Cmd_Etc", ids::Cmd_Etc, layout::Cmd_Etc, false},
+    {DialogButton::Cmd_Set, "Cmd_Set", ids::Cmd_Set, layout::Cmd_Set, false},
+    {DialogButton::Cmd_Can, "Cmd_Can", ids::Cmd_Can, layout::Cmd_Can, false},
+};
+
+// The panel Pic_C shows its picture and passes what happens on it to the
+// dialog.
+LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_NCDESTROY:
+            DialogBackground::Detach(window);
+            return DefWindowProcW(window, message, wParam, lParam);
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            PaintContainer(window);
+            return 0;
+        case WM_COMMAND:
+            // The dialog handles what happens on the panel.
+            return SendMessageW(GetParent(window), message, wParam, lParam);
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX: {
+            // The combo box is white.
+            const HDC dc = reinterpret_cast<HDC>(wParam);
+            SetBkColor(dc, kWhite);
+            SetTextColor(dc, kBlack);
+            return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+        }
+        default:
+            return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+// The captions' font, the one the buttons take from the dialog too.
+HFONT CreateCaptionFont(int height) {
+    const ButtonFont font = DialogFont();
+    return CreateFontW(-height, 0, 0, 0, font.weight, font.italic, font.underline,
+                       font.strikethrough, static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       WideFromShiftJis(font.name.c_str()).c_str());
+}
+
+HBITMAP LoadMark(HINSTANCE instance, int id) {
+    return static_cast<HBITMAP>(
+        LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+// A label at its designed place. A one-line caption that the system's font
+// draws wider than designed grows to the right, over nothing but the
+// container, instead of losing its last letters; a wrapped one keeps the
+// number of lines it was designed for, however high the font's lines are.
+HWND Label(DialogForm& form, HWND container, int id, const layout::Place& place,
+           const char* caption, COLORREF colour, LabelLines lines = LabelLines::kOne,
+           LabelAlignment alignment = LabelAlignment::kLeft) {
+    const std::wstring text = WideFromShiftJis(caption);
+    RECT placement = form.pixels(place);
+    if (lines == LabelLines::kOne) {
+        const int width = CaptionWidth(text, form.font);
+        if (width > placement.right - placement.left) {
+            placement.right = placement.left + width;
+        }
+    } else {
+        // Counted in twips, where a line of the font is its size in points
+        // times 20, so that rounding to pixels cannot lose a line.
+        const int designedLines =
+            std::max(1, static_cast<int>(std::lround(place.height / (DialogFont().size * 20))));
+        const int height = designedLines * LineHeight(form.font);
+        if (height > placement.bottom - placement.top) {
+            placement.bottom = placement.top + height;
+        }
+    }
+    return CreateDialogLabel(container, id, placement, text, form.font, colour, alignment, lines);
+}
+
+// The combo box BGM_Repeat, its selection field as high as designed.
+HWND CreateRepeatBox(DialogForm& form) {
+    const RECT place = form.pixels(layout::BGM_Repeat);
+    const int fieldHeight = place.bottom - place.top;
+    const HWND combo = CreateWindowExW(
+        0, L"ComboBox", L"",
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
+        place.left, place.top, place.right - place.left, fieldHeight, form.panel,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ids::BGM_Repeat)), form.instance, nullptr);
+    if (combo == nullptr) {
+        return nullptr;
+    }
+    SendMessageW(combo, WM_SETFONT, reinterpret_cast<WPARAM>(form.font), FALSE);
+    // The height given to a drop-down combo box includes its list.
+    const LRESULT listItem = SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0);
+    const int listHeight = static_cast<int>(listItem > 0 ? listItem : fieldHeight) * kVisibleItems;
+    SetWindowPos(combo, nullptr, 0, 0, place.right - place.left, fieldHeight + listHeight + 2,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The selection field follows its item height and the font's; bring it
+    // to the designed height, a step or two at most (systems differ in what
+    // they add to the item height).
+    LRESULT request = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    for (int attempt = 0; attempt < 3 && request > 0; ++attempt) {
+        RECT shown;
+        GetWindowRect(combo, &shown);
+        const int difference = fieldHeight - (shown.bottom - shown.top);
+        if (difference == 0 || request + difference <= 0) {
+            break;
+        }
+        request += difference;
+        SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), request);
+    }
+    return combo;
+}
+
+}  // namespace
+
+bool RegisterFormClasses(HINSTANCE instance) {
+    WNDCLASSW existing;
+    bool ready = GetClassInfoW(instance, kPanelClass, &existing) != FALSE;
+    if (!ready) {
+        WNDCLASSW panel{};
+        panel.lpfnWndProc = PanelProc;
+        panel.hInstance = instance;
+        panel.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+        panel.lpszClassName = kPanelClass;
+        ready = RegisterClassW(&panel) != 0;
+    }
+    return RegisterDialogControlClasses(instance) && RegisterCommandClass(instance) && ready;
+}
+
+DialogForm::~DialogForm() {
+    if (font != nullptr) {
+        DeleteObject(font);
+    }
+    for (HBITMAP mark : windows.marks) {
+        if (mark != nullptr) {
+            DeleteObject(mark);
+        }
+    }
+}
+
+RECT DialogForm::pixels(const dialog_layout::Place& place) const {
+    const dialog_layout::PixelPlace p = dialog_layout::Pixels(place, dpi);
+    return {p.left, p.top, p.left + p.width, p.top + p.height};
+}
+
+void CreateDialogForm(HINSTANCE instance, HWND dialog, int dpi, DialogForm& form) {
+    form.instance = instance;
+    form.dpi = dpi;
+    form.windows.dialog = dialog;
+    form.font = CreateCaptionFont(layout::FontPixelHeight(DialogFont().size, dpi));
+    form.windows.marks = {LoadMark(instance, IDB_MARK_UNSELECTED),
+                          LoadMark(instance, IDB_MARK_SELECTED)};
+    const HWND window = dialog;
+    const RECT panelPlace = form.pixels(layout::Pic_C);
+    // The keyboard moves into the panel's controls too.
+    form.panel = CreateWindowExW(
+        WS_EX_CONTROLPARENT, kPanelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+        panelPlace.left, panelPlace.top, panelPlace.right - panelPlace.left,
+        panelPlace.bottom - panelPlace.top, window,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ids::Pic_C)), form.instance, nullptr);
+    form.dialogBackground = std::make_unique<DialogBackground>(window);
+    form.dialogBackground->attach();
+    form.panelBackground = std::make_unique<DialogBackground>(form.panel);
+    form.panelBackground->attach();
+    form.panelBackground->addOutline(form.pixels(layout::Shape3), kBlack);
+
+    const HWND panel = form.panel;
+    Label(form, panel, ids::lbl_15, layout::lbl_15, "BGM", kBlack, LabelLines::kOne,
+          LabelAlignment::kCentre);
+    const char* const kindCaptions[3] = {kCaptionNone, kCaptionCompactDisc, kCaptionMusicFile};
+    for (int kind = 0; kind < 3; ++kind) {
+        form.windows.kindImages[static_cast<std::size_t>(kind)] =
+            CreateDialogImage(panel, ids::Img_BGM + kind, form.pixels(layout::Img_BGM[kind]));
+        Label(form, panel, ids::lbl_BGM + kind, layout::lbl_BGM[kind], kindCaptions[kind], kBlack);
+    }
+    form.windows.repeat = CreateRepeatBox(form);
+    Label(form, panel, ids::lbl_14, layout::lbl_14, kCaptionRepeat, kBlack);
+    form.windows.fileLabel =
+        Label(form, panel, ids::lbl_Fname, layout::lbl_Fname, "", kBlack, LabelLines::kWrapped);
+
+    const std::string designedBy = DesignedByText(kMakerName, kVelmoraVersion);
+    Label(form, window, ids::lbl_7, layout::lbl_7, designedBy.c_str(), kWhite,
+          LabelLines::kWrapped);
+
+    // The buttons, each from its stored property set, in the order the
+    // keyboard visits them after the combo box.
+    const PropertySetsReading stored = LoadPropertySets(form.instance, IDR_DIALOG_BUTTONS);
+    for (const DialogButtonPlace& button : kButtons) {
+        const HWND container = button.onPanel ? panel : window;
+        form.windows.buttons[static_cast<std::size_t>(button.which)] =
+            CreateCommand(container, button.id, form.pixels(button.place),
+                          FindPropertySet(stored.sets, button.name));
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "dialog_background.h"
+#include "dialog_layout.h"
+#include "win32_settings_dialog_port.h"
+
+// Everything on the settings dialog's window, made at its designed place at
+// the system's resolution: the music panel Pic_C with its labels, marks,
+// combo box and file button, the maker's line and the three buttons below,
+// the buttons from their stored property sets; and the pictures that the
+// dialog and the panel are painted from.
+struct DialogForm {
+    DialogForm() = default;
+    ~DialogForm();
+    DialogForm(const DialogForm&) = delete;
+    DialogForm& operator=(const DialogForm&) = delete;
+
+    // A designed place in this resolution's pixels.
+    RECT pixels(const dialog_layout::Place& place) const;
+
+    HINSTANCE instance = nullptr;
+    int dpi = 96;
+    HFONT font = nullptr;  // the captions'
+    HWND panel = nullptr;
+    SettingsDialogWindows windows;
+    std::unique_ptr<DialogBackground> dialogBackground;
+    std::unique_ptr<DialogBackground> panelBackground;
+};
+
+// The window classes of the panel, the labels and marks, and the buttons.
+bool RegisterFormClasses(HINSTANCE instance);
+
+// Makes the form on the dialog's window.
+void CreateDialogForm(HINSTANCE instance, HWND dialog, int dpi, DialogForm& form);

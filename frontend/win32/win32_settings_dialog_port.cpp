@@ -1,0 +1,170 @@
+#include "win32_settings_dialog_port.h"
+
+#include <shellapi.h>
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "command_window.h"
+#include "dialog_controls.h"
+#include "dialog_layout.h"
+#include "shift_jis_text.h"
+
+namespace {
+
+constexpr double kTwipsInAnInch = 1440;
+
+RECT ToRect(const ScreenRect& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+std::wstring WindowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    if (length <= 0) {
+        return {};
+    }
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+    return text;
+}
+
+}  // namespace
+
+double Win32SettingsDialogPort::twipsFromPixels(int pixels) const {
+    return pixels * kTwipsInAnInch / dpi_;
+}
+
+HWND Win32SettingsDialogPort::button(DialogButton which) const {
+    return windows_.buttons[static_cast<std::size_t>(which)];
+}
+
+TwipSize Win32SettingsDialogPort::screenSize() {
+    return {twipsFromPixels(GetSystemMetrics(SM_CXSCREEN)),
+            twipsFromPixels(GetSystemMetrics(SM_CYSCREEN))};
+}
+
+TwipSize Win32SettingsDialogPort::windowSize() {
+    RECT rect{};
+    GetWindowRect(windows_.dialog, &rect);
+    return {twipsFromPixels(rect.right - rect.left), twipsFromPixels(rect.bottom - rect.top)};
+}
+
+void Win32SettingsDialogPort::moveWindow(std::int32_t left, std::int32_t top) {
+    SetWindowPos(windows_.dialog, nullptr, dialog_layout::Pixels(left, dpi_),
+                 dialog_layout::Pixels(top, dpi_), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32SettingsDialogPort::initializeButton(DialogButton which) {
+    if (Command* command = CommandOf(button(which))) {
+        command->Initialize();
+    }
+}
+
+void Win32SettingsDialogPort::setButtonEnabled(DialogButton which, bool enabled) {
+    if (Command* command = CommandOf(button(which))) {
+        command->setEnabled(enabled);
+    }
+}
+
+void Win32SettingsDialogPort::copyMark(KindMark mark, int kind) {
+    SetDialogImagePicture(windows_.kindImages.at(static_cast<std::size_t>(kind)),
+                          windows_.marks.at(static_cast<std::size_t>(mark)));
+}
+
+void Win32SettingsDialogPort::setRepeatEnabled(bool enabled) {
+    EnableWindow(windows_.repeat, enabled ? TRUE : FALSE);
+}
+
+void Win32SettingsDialogPort::setRepeatText(const std::string& text) {
+    SetWindowTextW(windows_.repeat, WideFromShiftJis(text.c_str()).c_str());
+}
+
+std::string Win32SettingsDialogPort::repeatText() {
+    return ShiftJisFromWide(WindowText(windows_.repeat));
+}
+
+void Win32SettingsDialogPort::addRepeatItem(const std::string& item) {
+    const std::wstring wide = WideFromShiftJis(item.c_str());
+    SendMessageW(windows_.repeat, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void Win32SettingsDialogPort::setFileCaption(const std::string& caption) {
+    // A path, as the open-file dialog and the settings file give it: in the
+    // system's code page, not necessarily Shift-JIS.
+    SetWindowTextW(windows_.fileLabel, WideFromAnsi(caption.c_str()).c_str());
+}
+
+std::int32_t Win32SettingsDialogPort::getCursorPos(ScreenPoint& point) {
+    POINT cursor;
+    const BOOL result = GetCursorPos(&cursor);
+    if (result) {
+        point = {cursor.x, cursor.y};
+    }
+    return result;
+}
+
+bool Win32SettingsDialogPort::getWindowRect(ScreenRect& rect) {
+    RECT window;
+    if (!GetWindowRect(windows_.dialog, &window)) {
+        return false;
+    }
+    rect = {window.left, window.top, window.right, window.bottom};
+    return true;
+}
+
+void Win32SettingsDialogPort::drawAnimatedRects(std::int32_t animation, const ScreenRect& from,
+                                                const ScreenRect& to) {
+    const RECT start = ToRect(from);
+    const RECT end = ToRect(to);
+    DrawAnimatedRects(windows_.dialog, animation, &start, &end);
+}
+
+void Win32SettingsDialogPort::setMousePointer(MousePointer pointer) {
+    const LPCWSTR shape = pointer == MousePointer::kHourglass
+                              ? MAKEINTRESOURCEW(32514)   // IDC_WAIT
+                              : MAKEINTRESOURCEW(32512);  // IDC_ARROW
+    SetCursor(LoadCursorW(nullptr, shape));
+}
+
+std::int32_t Win32SettingsDialogPort::getOpenFileName(const OpenFileRequest& request,
+                                                      std::string& file) {
+    // One more NUL than the sizes given, which the buffers' ends need.
+    std::vector<char> fileBuffer(request.fileBufferSize + 1, '\0');
+    std::vector<char> titleBuffer(request.fileTitleBufferSize + 1, '\0');
+    OPENFILENAMEA open{};
+    // The record as the first 32-bit systems with the Explorer-style dialog
+    // knew it, 76 bytes there.
+    open.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    open.hwndOwner = windows_.dialog;
+    open.hInstance = instance_;
+    open.lpstrFilter = request.filter.c_str();
+    open.lpstrFile = fileBuffer.data();
+    open.nMaxFile = request.fileBufferSize;
+    open.lpstrFileTitle = titleBuffer.data();
+    open.nMaxFileTitle = request.fileTitleBufferSize;
+    open.lpstrInitialDir = nullptr;
+    open.lpstrTitle = request.title.c_str();
+    open.Flags = request.flags;
+    const BOOL result = GetOpenFileNameA(&open);
+    if (result > 0) {
+        file.assign(fileBuffer.data());
+    }
+    return result;
+}
+
+void Win32SettingsDialogPort::shellExecute(const std::string& verb, const std::string& file,
+                                           const std::string& parameters,
+                                           const std::string& directory, std::int32_t show) {
+    ShellExecuteA(windows_.dialog, verb.c_str(), file.c_str(), parameters.c_str(),
+                  directory.c_str(), show);
+}
+
+void Win32SettingsDialogPort::closeDialog() {
+    // After the Click that asked for it has run to its end, as the close box
+    // does.
+    PostMessageW(windows_.dialog, WM_CLOSE, 0, 0);
+}

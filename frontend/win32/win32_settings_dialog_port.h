@@ -1,0 +1,58 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+
+#include "settings_dialog_port.h"
+#include "win32_profile.h"
+
+// The windows of the settings dialog that its model talks to.
+struct SettingsDialogWindows {
+    HWND dialog = nullptr;
+    HWND repeat = nullptr;             // BGM_Repeat
+    HWND fileLabel = nullptr;          // lbl_Fname
+    std::array<HWND, 3> kindImages{};  // Img_BGM, by kind
+    std::array<HWND, 4> buttons{};     // by DialogButton
+    std::array<HBITMAP, 2> marks{};    // Img_Ra, by KindMark
+};
+
+// The settings dialog's port on the real windows, at the system's
+// resolution of `dpi` dots per inch.
+class Win32SettingsDialogPort : public SettingsDialogPort {
+  public:
+    Win32SettingsDialogPort(HINSTANCE instance, int dpi, const SettingsDialogWindows& windows)
+        : instance_(instance), dpi_(dpi), windows_(windows) {}
+
+    TwipSize screenSize() override;
+    TwipSize windowSize() override;
+    void moveWindow(std::int32_t left, std::int32_t top) override;
+    void initializeButton(DialogButton button) override;
+    void setButtonEnabled(DialogButton button, bool enabled) override;
+    void copyMark(KindMark mark, int kind) override;
+    void setRepeatEnabled(bool enabled) override;
+    void setRepeatText(const std::string& text) override;
+    std::string repeatText() override;
+    void addRepeatItem(const std::string& item) override;
+    void setFileCaption(const std::string& caption) override;
+    std::int32_t getCursorPos(ScreenPoint& point) override;
+    bool getWindowRect(ScreenRect& rect) override;
+    void drawAnimatedRects(std::int32_t animation, const ScreenRect& from,
+                           const ScreenRect& to) override;
+    void setMousePointer(MousePointer pointer) override;
+    std::int32_t getOpenFileName(const OpenFileRequest& request, std::string& file) override;
+    void shellExecute(const std::string& verb, const std::string& file,
+                      const std::string& parameters, const std::string& directory,
+                      std::int32_t show) override;
+    void closeDialog() override;
+    ProfilePort& profile() override { return profile_; }
+
+  private:
+    double twipsFromPixels(int pixels) const;
+    HWND button(DialogButton which) const;
+
+    HINSTANCE instance_;
+    int dpi_;
+    SettingsDialogWindows windows_;
+    Win32Profile profile_;
+};

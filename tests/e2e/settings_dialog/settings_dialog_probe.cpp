@@ -1,0 +1,252 @@
+// Looks into the settings dialog of a running Velmora.scr under Wine, as a
+// program aware of the system's resolution sees it: checks the window and
+// every control against the designed layout at that resolution, and prints
+// where the controls are and what they show, for the test to click and
+// compare. Results one per line, closing with "N passed, M failed".
+//
+//   settings_dialog_probe look
+//
+// Lines besides the checks:
+//   dpi N
+//   client WIDTH HEIGHT
+//   origin X Y                      (the client area's top-left on the screen)
+//   rect NAME X Y WIDTH HEIGHT      (screen pixels)
+//   repeat enabled=0|1 text=TEXT
+//   file TEXT                       (lbl_Fname, UTF-8)
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "dialog_layout.h"
+#include "maker.h"
+#include "maker_info.h"
+#include "settings_dialog_ids.h"
+#include "shift_jis_text.h"
+#include "texts.h"
+#include "window_titles.h"
+
+namespace {
+
+namespace ids = settings_dialog_ids;
+namespace layout = dialog_layout;
+
+int passed = 0;
+int failed = 0;
+
+void Expect(bool condition, const std::string& what) {
+    std::printf("%s %s\n", condition ? "ok" : "FAIL", what.c_str());
+    (condition ? passed : failed)++;
+}
+
+int Summary() {
+    std::printf("%d passed, %d failed\n", passed, failed);
+    std::fflush(stdout);
+    return failed == 0 && passed > 0 ? 0 : 1;
+}
+
+std::string Utf8(const std::wstring& text) {
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(length > 0 ? length : 1), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes.data(), length, nullptr, nullptr);
+    bytes.resize(bytes.size() - 1);
+    return bytes;
+}
+
+// Asked of the window itself: GetWindowText across processes gives a combo
+// box's own caption, not what its edit field shows.
+std::wstring TextOf(HWND window) {
+    wchar_t text[512] = {};
+    SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+std::string ClassOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string Box(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+           std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
+}
+
+// How a control may differ from its design: a one-line label grows to the
+// right to fit its caption, a wrapped one down to fit its lines.
+enum class Give { kNone, kWider, kTaller };
+
+struct Control {
+    const char* name;
+    bool onPanel;
+    int id;
+    layout::Place place;
+    Give give;
+    const char* caption;  // Shift-JIS; null: not a label
+};
+
+std::vector<Control> Controls() {
+    std::vector<Control> controls = {
+        {"Pic_C", false, ids::Pic_C, layout::Pic_C, Give::kNone, nullptr},
+        {"lbl_15", true, ids::lbl_15, layout::lbl_15, Give::kWider, "BGM"},
+        {"BGM_Repeat", true, ids::BGM_Repeat, layout::BGM_Repeat, Give::kNone, nullptr},
+        {"lbl_14", true, ids::lbl_14, layout::lbl_14, Give::kWider, kCaptionRepeat},
+        {"Cmd_BGM", true, ids::Cmd_BGM, layout::Cmd_BGM, Give::kNone, nullptr},
+        {"lbl_Fname", true, ids::lbl_Fname, layout::lbl_Fname, Give::kTaller, nullptr},
+        {"lbl_7", false, ids::lbl_7, layout::lbl_7, Give::kTaller, nullptr},
+        {"Cmd_Etc", false, ids::Cmd_Etc, layout::Cmd_Etc, Give::kNone, nullptr},
+        {"Cmd_Set", false, ids::Cmd_Set, layout::Cmd_Set, Give::kNone, nullptr},
+        {"Cmd_Can", false, ids::Cmd_Can, layout::Cmd_Can, Give::kNone, nullptr},
+    };
+    const char* const kindCaptions[3] = {kCaptionNone, kCaptionCompactDisc, kCaptionMusicFile};
+    static const char* const kImageNames[3] = {"Img_BGM0", "Img_BGM1", "Img_BGM2"};
+    static const char* const kLabelNames[3] = {"lbl_BGM0", "lbl_BGM1", "lbl_BGM2"};
+    for (int kind = 0; kind < 3; ++kind) {
+        controls.push_back({kImageNames[kind], true, ids::Img_BGM + kind, layout::Img_BGM[kind],
+                            Give::kNone, nullptr});
+        controls.push_back({kLabelNames[kind], true, ids::lbl_BGM + kind, layout::lbl_BGM[kind],
+                            Give::kWider, kindCaptions[kind]});
+    }
+    return controls;
+}
+
+// The control's rectangle in its container's client coordinates.
+RECT InContainer(HWND control, HWND container) {
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(HWND_DESKTOP, container, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+bool Near(long a, long b) {
+    return std::labs(a - b) <= 1;
+}
+
+void LookAtWindow(HWND dialog, int dpi) {
+    Expect(TextOf(dialog) == L"<Velmora>", "caption " + Utf8(TextOf(dialog)));
+    Expect(GetWindow(dialog, GW_OWNER) == nullptr, "no owner");
+    const LONG style = GetWindowLongA(dialog, GWL_STYLE);
+    Expect((style & WS_CAPTION) == WS_CAPTION && (style & WS_SYSMENU) != 0,
+           "a caption bar with the close box");
+    Expect((style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) == 0,
+           "a fixed border, no minimise or maximise box");
+    Expect(IsWindowVisible(dialog) != FALSE, "shown");
+
+    RECT client;
+    GetClientRect(dialog, &client);
+    const int width = layout::Pixels(layout::kClientWidth, dpi);
+    const int height = layout::Pixels(layout::kClientHeight, dpi);
+    std::printf("client %ld %ld\n", client.right, client.bottom);
+    POINT origin{0, 0};
+    ClientToScreen(dialog, &origin);
+    std::printf("origin %ld %ld\n", origin.x, origin.y);
+    Expect(Near(client.right, width) && Near(client.bottom, height),
+           "client area " + std::to_string(client.right) + "x" + std::to_string(client.bottom) +
+               ", designed " + std::to_string(width) + "x" + std::to_string(height));
+
+    RECT window;
+    GetWindowRect(dialog, &window);
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    std::printf("window %ld %ld %ld %ld\n", window.left, window.top, window.right - window.left,
+                window.bottom - window.top);
+    Expect(Near(window.left, (screenWidth - (window.right - window.left)) / 2),
+           "centred across at " + std::to_string(window.left));
+    Expect(Near(window.top, (screenHeight - (window.bottom - window.top)) / 3),
+           "a third from the top at " + std::to_string(window.top));
+}
+
+void LookAtControls(HWND dialog, HWND panel, int dpi) {
+    for (const Control& control : Controls()) {
+        const HWND container = control.onPanel ? panel : dialog;
+        const HWND window = GetDlgItem(container, control.id);
+        if (window == nullptr) {
+            Expect(false, std::string(control.name) + " is there");
+            continue;
+        }
+        const layout::PixelPlace designed = layout::Pixels(control.place, dpi);
+        const RECT at = InContainer(window, container);
+        const long width = at.right - at.left;
+        const long height = at.bottom - at.top;
+        const bool widthRight =
+            control.give == Give::kWider ? width >= designed.width : width == designed.width;
+        const bool heightRight =
+            control.give == Give::kTaller ? height >= designed.height : height == designed.height;
+        Expect(at.left == designed.left && at.top == designed.top && widthRight && heightRight,
+               std::string(control.name) + " at " + Box(at) + ", designed " +
+                   std::to_string(designed.left) + "," + std::to_string(designed.top) + " " +
+                   std::to_string(designed.width) + "x" + std::to_string(designed.height));
+        if (control.caption != nullptr) {
+            Expect(TextOf(window) == WideFromShiftJis(control.caption),
+                   std::string(control.name) + " says " + Utf8(TextOf(window)));
+        }
+        RECT screen;
+        GetWindowRect(window, &screen);
+        std::printf("rect %s %ld %ld %ld %ld\n", control.name, screen.left, screen.top,
+                    screen.right - screen.left, screen.bottom - screen.top);
+    }
+    const HWND maker = GetDlgItem(dialog, ids::lbl_7);
+    Expect(Utf8(TextOf(maker)) == DesignedByText(kMakerName, kVelmoraVersion),
+           "lbl_7 says " + Utf8(TextOf(maker)));
+    Expect(ClassOf(GetDlgItem(dialog, ids::Cmd_Set)) == "Torvi.Command",
+           "the buttons are Torvi.Command controls");
+}
+
+void LookAtRepeat(HWND panel) {
+    const HWND repeat = GetDlgItem(panel, ids::BGM_Repeat);
+    Expect(ClassOf(repeat) == "ComboBox", "BGM_Repeat is a ComboBox");
+    const LRESULT count = SendMessageW(repeat, CB_GETCOUNT, 0, 0);
+    Expect(count == 31, "31 items (" + std::to_string(count) + ")");
+    std::wstring items;
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t item[16] = {};
+        if (SendMessageW(repeat, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0) < 16) {
+            SendMessageW(repeat, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(item));
+        }
+        items += (i == 0 ? L"" : L",") + std::wstring(item);
+    }
+    std::wstring expected;
+    for (int i = 0; i <= 30; ++i) {
+        expected += (i == 0 ? L"" : L",") + (i == 0 ? std::wstring() : std::to_wstring(i));
+    }
+    Expect(items == expected, "the items: empty, then 1 to 30");
+    std::printf("repeat enabled=%d text=%s\n", IsWindowEnabled(repeat) ? 1 : 0,
+                Utf8(TextOf(repeat)).c_str());
+    std::printf("file %s\n", Utf8(TextOf(GetDlgItem(panel, ids::lbl_Fname))).c_str());
+}
+
+int Look() {
+    // Coordinates as the dialog itself has them, whatever the resolution.
+    SetProcessDPIAware();
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    std::printf("dpi %d\n", dpi);
+
+    const HWND dialog = FindWindowA(nullptr, kSettingsDialogTitle);
+    Expect(dialog != nullptr, "a window titled <Velmora>");
+    if (dialog == nullptr) {
+        return Summary();
+    }
+    const HWND panel = GetDlgItem(dialog, ids::Pic_C);
+    LookAtWindow(dialog, dpi);
+    LookAtControls(dialog, panel, dpi);
+    LookAtRepeat(panel);
+    return Summary();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "look") {
+        return Look();
+    }
+    std::fprintf(stderr, "usage: see the head of settings_dialog_probe.cpp\n");
+    return 2;
+}

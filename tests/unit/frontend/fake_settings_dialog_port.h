@@ -1,0 +1,147 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "fake_settings_ports.h"
+#include "settings_dialog_port.h"
+
+inline const char* ButtonName(DialogButton button) {
+    switch (button) {
+        case DialogButton::Cmd_BGM:
+            return "Cmd_BGM";
+        case DialogButton::Cmd_Etc:
+            return "Cmd_Etc";
+        case DialogButton::Cmd_Set:
+            return "Cmd_Set";
+        case DialogButton::Cmd_Can:
+            return "Cmd_Can";
+    }
+    return "?";
+}
+
+// The dialog's window as the model sees it: the controls' state, and a log of
+// every call in order. A call named in `failing` throws, as a step that fails
+// on the system would.
+class FakeSettingsDialogPort : public SettingsDialogPort {
+  public:
+    TwipSize screenSize() override {
+        step("screenSize");
+        return screen;
+    }
+    TwipSize windowSize() override {
+        step("windowSize");
+        return window;
+    }
+    void moveWindow(std::int32_t left, std::int32_t top) override {
+        step("Move " + std::to_string(left) + "," + std::to_string(top));
+    }
+    void initializeButton(DialogButton button) override {
+        step(std::string("Initialize ") + ButtonName(button));
+        initialized.insert(ButtonName(button));
+    }
+    void setButtonEnabled(DialogButton button, bool enabled) override {
+        step(std::string(ButtonName(button)) + (enabled ? " enabled" : " disabled"));
+        if (button == DialogButton::Cmd_BGM) {
+            fileButtonEnabled = enabled;
+        }
+    }
+    void copyMark(KindMark mark, int kind) override {
+        step("Img_BGM(" + std::to_string(kind) + ") := Img_Ra(" +
+             std::to_string(static_cast<int>(mark)) + ")");
+        marks.at(static_cast<std::size_t>(kind)) = mark;
+    }
+    void setRepeatEnabled(bool enabled) override {
+        step(std::string("BGM_Repeat") + (enabled ? " enabled" : " disabled"));
+        repeatEnabled = enabled;
+    }
+    void setRepeatText(const std::string& text) override {
+        step("BGM_Repeat.Text := \"" + text + "\"");
+        repeatTextValue = text;
+    }
+    std::string repeatText() override {
+        step("BGM_Repeat.Text");
+        return repeatTextValue;
+    }
+    void addRepeatItem(const std::string& item) override {
+        step("AddItem");
+        items.push_back(item);
+    }
+    void setFileCaption(const std::string& caption) override {
+        step("lbl_Fname.Caption := \"" + caption + "\"");
+        fileCaption = caption;
+    }
+    std::int32_t getCursorPos(ScreenPoint& point) override {
+        step("GetCursorPos");
+        if (!cursor) {
+            return 0;
+        }
+        point = *cursor;
+        return 1;
+    }
+    bool getWindowRect(ScreenRect& rect) override {
+        step("GetWindowRect");
+        rect = windowRect;
+        return true;
+    }
+    void drawAnimatedRects(std::int32_t animation, const ScreenRect& from,
+                           const ScreenRect& to) override {
+        step("DrawAnimatedRects " + std::to_string(animation) + " " + Rect(from) + " -> " +
+             Rect(to));
+    }
+    void setMousePointer(MousePointer pointer) override {
+        step(pointer == MousePointer::kHourglass ? "Pointer hourglass" : "Pointer default");
+    }
+    std::int32_t getOpenFileName(const OpenFileRequest& request, std::string& file) override {
+        step("GetOpenFileNameA");
+        openRequest = request;
+        if (openResult > 0) {
+            file = chosenFile;
+        }
+        return openResult;
+    }
+    void shellExecute(const std::string& verb, const std::string& file,
+                      const std::string& parameters, const std::string& directory,
+                      std::int32_t show) override {
+        step("ShellExecuteA " + verb + " \"" + file + "\" \"" + parameters + "\" \"" + directory +
+             "\" " + std::to_string(show));
+    }
+    void closeDialog() override { step("Close"); }
+    ProfilePort& profile() override { return profilePort; }
+
+    static std::string Rect(const ScreenRect& r) {
+        return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+               std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
+    }
+
+    TwipSize screen{19200, 15360};
+    TwipSize window{7275, 4245};
+    std::optional<ScreenPoint> cursor = ScreenPoint{640, 512};
+    ScreenRect windowRect{397, 259, 882, 542};
+    std::int32_t openResult = 0;
+    std::string chosenFile;
+    std::set<std::string> failing;
+
+    std::vector<std::string> log;
+    std::set<std::string> initialized;
+    std::array<std::optional<KindMark>, 3> marks;
+    bool fileButtonEnabled = true;
+    bool repeatEnabled = true;
+    std::string repeatTextValue = "unset";
+    std::vector<std::string> items;
+    std::string fileCaption = "unset";
+    std::optional<OpenFileRequest> openRequest;
+    FakeProfile profilePort;
+
+  private:
+    void step(const std::string& call) {
+        log.push_back(call);
+        if (failing.count(call) != 0) {
+            throw std::runtime_error(call + " failed");
+        }
+    }
+};
