@@ -69,10 +69,12 @@ bool Painting::initGraphics(std::uint32_t seed) {
     }
 
     try {
+        keepPicture();
         flows_.create();
     } catch (const std::bad_alloc&) {
         // A saver that cannot have its memory ends quietly, like any other
         // start that fails.
+        kept_.release();
         surface_.releaseContext();
         return false;
     }
@@ -82,6 +84,7 @@ bool Painting::initGraphics(std::uint32_t seed) {
 }
 
 void Painting::frameView(const ClientRect& rect) {
+    view_ = rect;
     glViewport(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -91,38 +94,79 @@ void Painting::frameView(const ClientRect& rect) {
     glMatrixMode(GL_MODELVIEW);
 }
 
+void Painting::keepPicture() {
+    // Without trails every frame starts from a cleared buffer, and a swap
+    // that keeps the picture needs no help.
+    if (settings().trailStrength == 0 || surface_.swapKeepsPicture()) {
+        return;
+    }
+    if (kept_.allocate(view_.right - view_.left, view_.bottom - view_.top)) {
+        // The first frame fades what the set-up left: black.
+        kept_.save();
+    }
+    setParticleTexturing();
+}
+
 void Painting::resize(const ClientRect& rect) {
+    if (rect.left == view_.left && rect.top == view_.top && rect.right == view_.right &&
+        rect.bottom == view_.bottom) {
+        return;
+    }
     frameView(rect);
     glClear(GL_COLOR_BUFFER_BIT);
+    try {
+        keepPicture();
+    } catch (const std::bad_alloc&) {
+        // The trail then fades what the buffer holds, as on a surface whose
+        // swap keeps the picture.
+    }
 }
 
 void Painting::drawFrame() {
     glLoadIdentity();
 
     if (settings().trailStrength != 0) {
-        // A translucent black quad over the whole view darkens every earlier
-        // picture a little more each frame instead of wiping it.
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glColor4f(0.0f, 0.0f, 0.0f, trailAlpha(settings()));
-        glBegin(GL_QUADS);
-        glVertex3f(-kTrailHalfWidth, -kTrailHalfHeight, 0.0f);
-        glVertex3f(kTrailHalfWidth, -kTrailHalfHeight, 0.0f);
-        glVertex3f(kTrailHalfWidth, kTrailHalfHeight, 0.0f);
-        glVertex3f(-kTrailHalfWidth, kTrailHalfHeight, 0.0f);
-        glEnd();
-        setParticleBlending();
+        fadeLastPicture();
     } else {
         glClear(GL_COLOR_BUFFER_BIT);
     }
 
     flows_.step([this](const Flow& flow) { draw(flow); });
 
+    if (kept_.active()) {
+        kept_.save();
+        setParticleTexturing();
+    }
     glFlush();
     surface_.swapBuffers();
 }
 
+void Painting::fadeLastPicture() {
+    if (kept_.active()) {
+        // The kept picture, drawn back darkened, replaces whatever the swap
+        // left: the same fade as the black quad gives, in one pass.
+        glDisable(GL_BLEND);
+        kept_.restore(1.0f - trailAlpha(settings()));
+        setParticleTexturing();
+        glEnable(GL_BLEND);
+        return;
+    }
+    // A translucent black quad over the whole view darkens every earlier
+    // picture a little more each frame instead of wiping it.
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(0.0f, 0.0f, 0.0f, trailAlpha(settings()));
+    glBegin(GL_QUADS);
+    glVertex3f(-kTrailHalfWidth, -kTrailHalfHeight, 0.0f);
+    glVertex3f(kTrailHalfWidth, -kTrailHalfHeight, 0.0f);
+    glVertex3f(kTrailHalfWidth, kTrailHalfHeight, 0.0f);
+    glVertex3f(-kTrailHalfWidth, kTrailHalfHeight, 0.0f);
+    glEnd();
+    setParticleBlending();
+}
+
 void Painting::releaseGraphics() {
     flows_.release();
+    kept_.release();
     surface_.releaseContext();
 }
 
@@ -133,6 +177,16 @@ void Painting::setParticleBlending() {
         glBlendFunc(GL_ONE, GL_ONE);
     } else {
         glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    }
+}
+
+void Painting::setParticleTexturing() {
+    // Sprites keep the light texture bound and texturing on for the whole
+    // run; points and lines are drawn untextured.
+    if (settings().drawMode == kDrawSprites) {
+        glBindTexture(GL_TEXTURE_2D, kLightTextureName);
+    } else {
+        glDisable(GL_TEXTURE_2D);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "flow.h"
 #include "flow_set.h"
 #include "graphics_surface.h"
+#include "kept_picture.h"
 #include "renderer_settings.h"
 
 // The painting on a surface: the OpenGL set-up, one frame after another, and
@@ -26,10 +27,15 @@ class Painting {
     // the result.
     void drawFrame();
 
-    // The window's client area has a new size: the viewport and the
-    // projection follow it, and the painting goes on from black, since
-    // nothing says what the resized buffer holds.
+    // The window's client area has a new size: the viewport, the projection
+    // and the kept picture follow it, and the painting goes on from black,
+    // since nothing says what the resized buffer holds. The same size again
+    // changes nothing.
     void resize(const ClientRect& rect);
+
+    // Whether the painting keeps its finished picture itself, because the
+    // surface's swap does not promise to.
+    bool keepsPicture() const { return kept_.active(); }
 
     void releaseGraphics();
 
@@ -44,13 +50,18 @@ class Painting {
     void buildLightTexture();
     void buildSpriteList();
     void setParticleBlending();
+    void setParticleTexturing();
     void frameView(const ClientRect& rect);
+    void keepPicture();
+    void fadeLastPicture();
 
     const RendererSettings& settings() const { return flows_.applied().fixed; }
     const DerivedValues& derived() const { return flows_.applied().derived; }
 
     GraphicsSurface& surface_;
     FlowSet flows_;
+    ClientRect view_{0, 0, 0, 0};
+    KeptPicture kept_;
 };
 
 // Whole seconds since 1970, as the set-up seeds the random state in the

@@ -26,6 +26,10 @@ int pixelFormatScore(const PixelFormatFields& format) {
     return score;
 }
 
+bool swapKeepsPicture(const PixelFormatFields& format) {
+    return (format.dwFlags & kPfdDoubleBuffer) == 0 || (format.dwFlags & kPfdSwapCopy) != 0;
+}
+
 void PixelFormatChoice::consider(int index, const PixelFormatFields& format) {
     if (!pixelFormatQualifies(format)) {
         return;

@@ -9,6 +9,8 @@ constexpr std::uint32_t kPfdDoubleBuffer = 0x00000001u;
 constexpr std::uint32_t kPfdDrawToWindow = 0x00000004u;
 constexpr std::uint32_t kPfdSupportOpenGL = 0x00000020u;
 constexpr std::uint32_t kPfdGenericFormat = 0x00000040u;
+constexpr std::uint32_t kPfdSwapExchange = 0x00000200u;
+constexpr std::uint32_t kPfdSwapCopy = 0x00000400u;
 constexpr std::uint32_t kPfdGenericAccelerated = 0x00001000u;
 constexpr std::uint8_t kPfdTypeRgba = 0;
 
@@ -29,6 +31,12 @@ bool pixelFormatQualifies(const PixelFormatFields& format);
 // one; within that, depth bits count twice and colour beyond 16 bits costs
 // a little.
 int pixelFormatScore(const PixelFormatFields& format);
+
+// Whether the back buffer still holds the finished picture after a swap.
+// Only a format that promises to copy at the swap says so; one that
+// exchanges the buffers, or promises neither, may leave an older picture or
+// none. A single-buffered format has nothing to swap and always keeps it.
+bool swapKeepsPicture(const PixelFormatFields& format);
 
 // Walks the formats in the order the device context numbers them, from 1.
 class PixelFormatChoice {

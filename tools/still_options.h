@@ -11,11 +11,13 @@ struct StillOptions {
     int frames = 0;
     std::uint32_t seed = 0;
     std::optional<int> drawMode;  // the fixed setting when absent
+    // Every swap spoils the buffer, and the painting keeps its picture itself.
+    bool lossySwap = false;
     std::string output;
 };
 
-// Reads `--width W --height H --frames F --seed N -o FILE [--draw-mode M]`
-// (argv[0] is the program). On a bad argument returns false and says why in
+// Reads `--width W --height H --frames F --seed N -o FILE [--draw-mode M]
+// [--lossy-swap]` (argv[0] is the program). On a bad argument returns false and says why in
 // `error`.
 bool parseStillOptions(int argc, const char* const* argv, StillOptions& options,
                        std::string& error);

@@ -1,5 +1,9 @@
 #include <windows.h>
 
+#include <new>
+
+#include "cover_windows.h"
+#include "monitors.h"
 #include "renderer_program.h"
 #include "saver_titles.h"
 
@@ -40,6 +44,31 @@ bool createSaverWindow() {
     if (program.mainWindow == nullptr) {
         return false;
     }
+    // The painting stays where it was made, over the whole primary screen;
+    // every other monitor gets a cover.
+    program.layout = currentMonitorLayout();
+    program.layout.painting = ScreenRect{0, 0, width, height};
+    openCovers(program.mainWindow, program.layout.covers);
     SetForegroundWindow(program.mainWindow);
     return true;
+}
+
+void followDisplays(HWND window) {
+    const MonitorLayout now = currentMonitorLayout();
+    const LayoutChange change = layoutChange(program.layout, now);
+    if (change.movePainting) {
+        // The painting follows in WM_SIZE.
+        SetWindowPos(window, HWND_TOPMOST, now.painting.left, now.painting.top,
+                     now.painting.width(), now.painting.height(), SWP_NOACTIVATE);
+    }
+    if (change.rebuildCovers) {
+        closeCovers();
+        openCovers(window, now.covers);
+    }
+    try {
+        program.layout = now;
+    } catch (const std::bad_alloc&) {
+        // Measured against an older layout, the next change rebuilds more
+        // than it must.
+    }
 }

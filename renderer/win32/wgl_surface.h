@@ -14,15 +14,12 @@ class WglSurface : public GraphicsSurface {
     ClientRect clientRect() override;
     void makeCurrent() override;
     void swapBuffers() override;
+    bool swapKeepsPicture() override { return keepsPicture_; }
     void releaseContext() override;
 
   private:
     HWND window_;
     HDC deviceContext_ = nullptr;
     HGLRC renderingContext_ = nullptr;
+    bool keepsPicture_ = true;
 };
-
-// Sets the best pixel format the device context offers for a double-buffered
-// RGBA window, or the one the system picks for such a request when none
-// qualifies.
-void selectPixelFormat(HDC deviceContext);

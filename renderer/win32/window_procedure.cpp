@@ -4,12 +4,17 @@
 #include <new>
 
 #include "close_rules.h"
+#include "cover_windows.h"
 #include "renderer_program.h"
 #include "renderer_settings.h"
 #include "saver_titles.h"
 #include "system_password.h"
 
 namespace {
+
+// Posted to itself on a display change, so that the windows are moved and
+// the covers rebuilt once the system has told every window of the change.
+constexpr UINT kFollowDisplays = WM_APP + 1;
 
 CursorPoint toCursorPoint(POINT p) {
     return {static_cast<std::int32_t>(p.x), static_cast<std::int32_t>(p.y)};
@@ -87,8 +92,22 @@ LRESULT rendererHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_DESTROY:
             program.state.drawingEnabled = false;
+            forgetCovers();
             if (program.painting) {
                 program.painting->releaseGraphics();
+            }
+            break;
+        case WM_DISPLAYCHANGE:
+            PostMessageA(window, kFollowDisplays, 0, 0);
+            break;
+        case kFollowDisplays:
+            followDisplays(window);
+            return 0;
+        case WM_SIZE:
+            if (program.painting && wParam != SIZE_MINIMIZED) {
+                RECT rect{};
+                GetClientRect(window, &rect);
+                program.painting->resize({rect.left, rect.top, rect.right, rect.bottom});
             }
             break;
         default:

@@ -23,7 +23,7 @@ class GlxSurface : public GraphicsSurface {
     ClientRect clientRect() override;
     void makeCurrent() override;
     void swapBuffers() override;
-    bool swapKeepsPicture() { return config_.swapKeepsPicture; }
+    bool swapKeepsPicture() override { return config_.swapKeepsPicture; }
     void releaseContext() override;
 
     // False when GLX could not create the context or make it current.

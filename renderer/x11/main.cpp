@@ -62,6 +62,15 @@ int main(int argc, char** argv) {
             status = fail("no OpenGL context for the window" +
                           (xError.empty() ? std::string() : ": " + xError));
         } else {
+            if (options.showFps) {
+                // What the frame rate depends on besides the drawing: the
+                // size, and whether each frame is also copied for the next.
+                const ClientRect size = surface.clientRect();
+                std::fprintf(stderr, "velmora: %dx%d, %s\n", size.right, size.bottom,
+                             painting.keepsPicture()
+                                 ? "the painting keeps a copy of each frame (the swap may lose it)"
+                                 : "the swap keeps the picture");
+            }
             error = runFrameLoop(display, target, surface, painting, options.showFps);
             if (!error.empty()) {
                 status = fail(error);

@@ -36,6 +36,8 @@ class CountingSurface : public GraphicsSurface {
     ClientRect clientRect() override { return ClientRect{0, 0, 64, 48}; }
     void makeCurrent() override {}
     void swapBuffers() override {}
+    // So that the kept picture's allocations are counted too.
+    bool swapKeepsPicture() override { return false; }
     void releaseContext() override { ++releases; }
 
     int creations = 0;
@@ -58,6 +60,7 @@ TEST(PaintingMemory, EveryFailedAllocationEndsTheSetUpCleanly) {
             EXPECT_TRUE(made);
             EXPECT_EQ(painting.flows().size(), 3u);
             EXPECT_EQ(surface.releases, 0);
+            EXPECT_TRUE(painting.keepsPicture());
             ASSERT_GT(failAt, 3) << "the set-up allocates the flows' arrays";
             break;
         }

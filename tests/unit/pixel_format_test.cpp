@@ -61,6 +61,22 @@ TEST(PixelFormat, ChoosesTheBestQualifyingFormat) {
               2);
 }
 
+TEST(PixelFormat, OnlyACopyingSwapKeepsThePicture) {
+    PixelFormatFields format = driverFormat(32, 24);
+    EXPECT_FALSE(swapKeepsPicture(format)) << "no promise either way";
+    format.dwFlags |= kPfdSwapExchange;
+    EXPECT_FALSE(swapKeepsPicture(format));
+    format.dwFlags = kUsable | kPfdSwapCopy;
+    EXPECT_TRUE(swapKeepsPicture(format));
+    format.dwFlags = kPfdSupportOpenGL | kPfdDrawToWindow;
+    EXPECT_TRUE(swapKeepsPicture(format)) << "a single buffer is never swapped";
+    // The flags do not change which format is chosen.
+    PixelFormatFields copying = driverFormat(24, 16);
+    copying.dwFlags |= kPfdSwapCopy;
+    EXPECT_EQ(choosePixelFormat({copying, driverFormat(32, 16)}), 2);
+    EXPECT_EQ(pixelFormatScore(copying), pixelFormatScore(driverFormat(24, 16)));
+}
+
 TEST(PixelFormat, NoneChosenWhenNothingQualifies) {
     EXPECT_EQ(choosePixelFormat({}), 0);
     PixelFormatFields singleBuffered = driverFormat(32, 24);

@@ -140,7 +140,7 @@ TEST(StillOptionsTest, ReadsEveryOption) {
     StillOptions options;
     std::string error;
     ASSERT_TRUE(parse({"--width", "1280", "--height", "720", "--frames", "90", "--seed",
-                       "4294967295", "-o", "out.jpeg", "--draw-mode", "2"},
+                       "4294967295", "-o", "out.jpeg", "--lossy-swap", "--draw-mode", "2"},
                       options, error))
         << error;
     EXPECT_EQ(options.width, 1280);
@@ -150,12 +150,14 @@ TEST(StillOptionsTest, ReadsEveryOption) {
     EXPECT_EQ(options.output, "out.jpeg");
     ASSERT_TRUE(options.drawMode.has_value());
     EXPECT_EQ(*options.drawMode, 2);
+    EXPECT_TRUE(options.lossySwap);
 
     StillOptions defaults;
     ASSERT_TRUE(
         parse({"-o", "a.png", "--seed", "0", "--frames", "1", "--height", "1", "--width", "1"},
               defaults, error));
     EXPECT_FALSE(defaults.drawMode.has_value());
+    EXPECT_FALSE(defaults.lossySwap);
 }
 
 TEST(StillOptionsTest, RejectsBadArguments) {
@@ -174,6 +176,8 @@ TEST(StillOptionsTest, RejectsBadArguments) {
         {"--width", "64", "--height", "64", "--frames", "1", "--seed", "1", "-o", "a.png",
          "--fast"},
         {"--width", "64", "--height", "64", "--frames", "1", "--seed", "1", "-o"},
+        {"--width", "64", "--height", "64", "--frames", "1", "--seed", "1", "-o", "a.png",
+         "--lossy-swap", "1"},
     };
     for (const std::vector<const char*>& args : bad) {
         StillOptions options;

@@ -109,19 +109,35 @@ _e2e_prepare_wine() {
 
 # The part of a session that the prefix set-up shares with every test.
 _e2e_open_session() {
-    local screen=$1
     _e2e_require_environment
     _e2e_choose_wine
-    _e2e_open_display_session "$screen" _e2e_prepare_wine
-    e2e_log "display $E2E_DISPLAY (${E2E_WIDTH}x$E2E_HEIGHT), $VELMORA_E2E_WINE_ARCH programs through $E2E_WINE"
+    _e2e_open_display_session _e2e_prepare_wine "$@"
+    e2e_log "display $E2E_DISPLAY ($*), $VELMORA_E2E_WINE_ARCH programs through $E2E_WINE"
 }
 
-# e2e_begin [WxHxD]: starts the test's session on a new virtual display.
+# e2e_begin [WxHxD...]: starts the test's session on a new virtual display.
+# More than one screen makes a desktop of as many monitors (Xinerama), all at
+# the origin; the first is the primary one.
 # shellcheck disable=SC2120
 e2e_begin() {
-    _e2e_open_session "${1:-${VELMORA_E2E_SCREEN:-1280x1024x24}}"
+    if [ "$#" -eq 0 ]; then
+        set -- "${VELMORA_E2E_SCREEN:-1280x1024x24}"
+    fi
+    _e2e_open_session "$@"
     [ -f "$VELMORA_E2E_STATE_DIR/wineprefix.stamp" ] ||
         e2e_fail "the Wine prefix is not set up: run the tests through ctest (fixture e2e.wine_prefix)"
+}
+
+# e2e_start_in_desktop NAME DESKTOP PROGRAM [ARGS...]: starts a program inside
+# Wine's virtual desktop DESKTOP ("name,WxH" makes it of that size; one X
+# window that holds the programs' windows and whose size can change, unlike
+# the X screen's). Programs started into the same name share it.
+e2e_start_in_desktop() {
+    local name=$1 desktop=$2 program
+    program=$(_e2e_resolve_program "$3")
+    shift 3
+    e2e_start "$name" "$WINEPREFIX/drive_c/windows/explorer.exe" "/desktop=$desktop" \
+        "$(e2e_windows_path "$program")" "$@"
 }
 
 # e2e_windows_path PATH: the path as a Windows program sees it (drive Z: is /).

@@ -22,7 +22,8 @@
 # After e2e_begin a test can use:
 #   E2E_RUN_DIR   its own folder for files it makes (kept when it fails)
 #   E2E_DISPLAY   the virtual display, also exported as DISPLAY
-#   E2E_WIDTH, E2E_HEIGHT   the screen size in pixels
+#   E2E_WIDTH, E2E_HEIGHT   the (first) screen's size in pixels
+#   E2E_SCREEN_COUNT        how many screens, and so monitors, the display has
 #
 # The functions keep their working variables local under plain names (title,
 # window, seconds...), so a test script must not make such names readonly.
@@ -34,6 +35,7 @@ E2E_RUN_DIR=""
 E2E_DISPLAY=""
 E2E_WIDTH=0
 E2E_HEIGHT=0
+E2E_SCREEN_COUNT=0
 E2E_EXIT_CODE=""
 E2E_ELAPSED_MS=""
 _E2E_XVFB_PID=""
@@ -125,15 +127,29 @@ _e2e_display_ready() {
     }
 }
 
+# shellcheck disable=SC2034 # the screen's size and count are for the tests
 _e2e_start_xvfb() {
-    local screen=$1
-    [[ $screen =~ ^([0-9]+)x([0-9]+)x([0-9]+)$ ]] || e2e_fail "bad screen '$screen', want WxHxD"
-    E2E_WIDTH=${BASH_REMATCH[1]}
-    E2E_HEIGHT=${BASH_REMATCH[2]}
+    local screen screens=() number=0
+    for screen in "$@"; do
+        [[ $screen =~ ^([0-9]+)x([0-9]+)x([0-9]+)$ ]] || e2e_fail "bad screen '$screen', want WxHxD"
+        if [ "$number" -eq 0 ]; then
+            E2E_WIDTH=${BASH_REMATCH[1]}
+            E2E_HEIGHT=${BASH_REMATCH[2]}
+        fi
+        screens+=(-screen "$number" "$screen")
+        number=$((number + 1))
+    done
+    E2E_SCREEN_COUNT=$number
+    # Several screens become monitors of one desktop through Xinerama, from
+    # which Wine takes its monitors when there is no RANDR. Xvfb lays every
+    # screen at the origin, so they overlap.
+    if [ "$number" -gt 1 ]; then
+        screens+=(+xinerama -extension RANDR)
+    fi
     command -v Xvfb >/dev/null || e2e_fail "Xvfb is not installed: run scripts/setup.sh"
     # -displayfd picks a free display number and writes it once the server
     # accepts clients; -br keeps the root black so that any colour is a window's.
-    Xvfb -displayfd 3 -screen 0 "$screen" -br -noreset -nolisten tcp \
+    Xvfb -displayfd 3 "${screens[@]}" -br -noreset -nolisten tcp \
         3>"$E2E_RUN_DIR/xvfb.display" </dev/null >"$E2E_RUN_DIR/xvfb.log" 2>&1 &
     _E2E_XVFB_PID=$!
     echo "$_E2E_XVFB_PID" >"$VELMORA_E2E_STATE_DIR/runs/$VELMORA_E2E_TEST_NAME.xvfb.pid"
@@ -179,11 +195,13 @@ _e2e_show_program_logs() {
     done
 }
 
-# _e2e_open_display_session WxHxD PREPARE: the run folder, the teardown and the
-# virtual display. PREPARE runs once the teardown is in place and before the
-# display starts, for whatever the kind of program needs first.
+# _e2e_open_display_session PREPARE WxHxD...: the run folder, the teardown and
+# the virtual display with these screens. PREPARE runs once the teardown is in
+# place and before the display starts, for whatever the kind of program needs
+# first.
 _e2e_open_display_session() {
-    local screen=$1 prepare=$2
+    local prepare=$1
+    shift
     _E2E_STARTED_AT_MS=$(_e2e_now_ms)
     mkdir -p "$VELMORA_E2E_STATE_DIR/runs"
     _e2e_stop_stale_xvfb "$VELMORA_E2E_STATE_DIR/runs/$VELMORA_E2E_TEST_NAME.xvfb.pid"
@@ -194,7 +212,7 @@ _e2e_open_display_session() {
     trap 'exit 130' INT
     trap 'exit 143' TERM
     "$prepare"
-    _e2e_start_xvfb "$screen"
+    _e2e_start_xvfb "$@"
 }
 
 # --- programs -----------------------------------------------------------------

@@ -9,6 +9,12 @@
 //   saver_probe take-focus    makes a window of its own the foreground one
 //   saver_probe resources EXE the program's icon group 7002, manifest and
 //                             version information
+//   saver_probe pixel-format  the renderer's choice of pixel format on a
+//                             window of this probe, and what swap it promises
+//   saver_probe monitors      the monitors the system lists
+//   saver_probe covers        the renderer's cover windows: class, title,
+//                             flags, rectangle and owner
+//   saver_probe focus-cover   makes the first cover the foreground window
 #include <windows.h>
 
 #include <algorithm>
@@ -19,10 +25,13 @@
 #include <string>
 #include <vector>
 
+#include "pixel_format_selection.h"
+
 namespace {
 
 const char kSaverClass[] = "WindowsScreenSaverClass";
 const char kRunningTitle[] = "VelmoraVC";
+const char kCoverClass[] = "VelmoraCoverClass";
 
 void say(const char* format, ...) {
     va_list args;
@@ -193,6 +202,117 @@ int takeFocus() {
     return 0;
 }
 
+// The same choice the renderer makes, on a window made as the renderer makes
+// its own, and what the chosen format says about its swap.
+int pixelFormat() {
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_OWNDC;
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "saver probe pixel format";
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowExA(WS_EX_TOPMOST, windowClass.lpszClassName, "saver probe pixels",
+                                  WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
+                                  160, 120, nullptr, nullptr, windowClass.hInstance, nullptr);
+    HDC deviceContext = window != nullptr ? GetDC(window) : nullptr;
+    if (deviceContext == nullptr) {
+        say("no window\n");
+        return 1;
+    }
+    PIXELFORMATDESCRIPTOR descriptor{};
+    const int count = DescribePixelFormat(deviceContext, 1, sizeof(descriptor), &descriptor);
+    int qualifying = 0, copying = 0, exchanging = 0;
+    for (int i = 1; i <= count; ++i) {
+        DescribePixelFormat(deviceContext, i, sizeof(descriptor), &descriptor);
+        const PixelFormatFields fields{descriptor.dwFlags, descriptor.iPixelType,
+                                       descriptor.cColorBits, descriptor.cDepthBits};
+        if (pixelFormatQualifies(fields)) {
+            ++qualifying;
+            copying += (descriptor.dwFlags & PFD_SWAP_COPY) ? 1 : 0;
+            exchanging += (descriptor.dwFlags & PFD_SWAP_EXCHANGE) ? 1 : 0;
+        }
+    }
+    selectPixelFormat(deviceContext);
+    const PixelFormatInUse format = pixelFormatInUse(deviceContext);
+    const DWORD flags = format.fields.dwFlags;
+    say("formats=%d\n", count);
+    say("qualifying=%d\n", qualifying);
+    say("qualifying-with-swap-copy=%d\n", copying);
+    say("qualifying-with-swap-exchange=%d\n", exchanging);
+    say("chosen=%d\n", format.index);
+    say("flags=0x%08lx\n", static_cast<unsigned long>(flags));
+    say("colour-bits=%d\n", format.fields.cColorBits);
+    say("depth-bits=%d\n", format.fields.cDepthBits);
+    say("double-buffer=%d\n", (flags & PFD_DOUBLEBUFFER) ? 1 : 0);
+    say("generic=%d\n", (flags & PFD_GENERIC_FORMAT) ? 1 : 0);
+    say("generic-accelerated=%d\n", (flags & PFD_GENERIC_ACCELERATED) ? 1 : 0);
+    say("swap-copy=%d\n", (flags & PFD_SWAP_COPY) ? 1 : 0);
+    say("swap-exchange=%d\n", (flags & PFD_SWAP_EXCHANGE) ? 1 : 0);
+    say("copy-path=%d\n", format.index != 0 && !swapKeepsPicture(format.fields) ? 1 : 0);
+    DestroyWindow(window);
+    return format.index != 0 ? 0 : 1;
+}
+
+BOOL CALLBACK listMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    GetMonitorInfoA(monitor, &info);
+    const RECT& r = info.rcMonitor;
+    say("monitor=%ld,%ld,%ld,%ld primary=%d\n", r.left, r.top, r.right, r.bottom,
+        (info.dwFlags & MONITORINFOF_PRIMARY) ? 1 : 0);
+    return TRUE;
+}
+
+int monitors() {
+    EnumDisplayMonitors(nullptr, nullptr, listMonitor, 0);
+    say("screen=%d,%d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    return 0;
+}
+
+std::vector<HWND> coverWindows() {
+    std::vector<HWND> found;
+    HWND window = nullptr;
+    while ((window = FindWindowExA(nullptr, window, kCoverClass, nullptr)) != nullptr) {
+        found.push_back(window);
+    }
+    return found;
+}
+
+int covers() {
+    HWND renderer = FindWindowA(nullptr, kRunningTitle);
+    const std::vector<HWND> found = coverWindows();
+    say("covers=%u\n", static_cast<unsigned>(found.size()));
+    for (HWND cover : found) {
+        char title[256] = {};
+        GetWindowTextA(cover, title, sizeof(title));
+        const LONG_PTR style = GetWindowLongPtrA(cover, GWL_STYLE);
+        const LONG_PTR exStyle = GetWindowLongPtrA(cover, GWL_EXSTYLE);
+        RECT rect{};
+        GetWindowRect(cover, &rect);
+        DWORD coverProcess = 0, rendererProcess = 0;
+        GetWindowThreadProcessId(cover, &coverProcess);
+        GetWindowThreadProcessId(renderer, &rendererProcess);
+        say("cover title=%s rect=%ld,%ld,%ld,%ld topmost=%d popup=%d caption=%d visible=%d "
+            "owned-by-renderer=%d same-process=%d\n",
+            title, rect.left, rect.top, rect.right, rect.bottom, (exStyle & WS_EX_TOPMOST) ? 1 : 0,
+            (style & WS_POPUP) ? 1 : 0, (style & WS_CAPTION) == WS_CAPTION ? 1 : 0,
+            IsWindowVisible(cover) ? 1 : 0,
+            renderer != nullptr && GetWindow(cover, GW_OWNER) == renderer ? 1 : 0,
+            renderer != nullptr && coverProcess == rendererProcess ? 1 : 0);
+    }
+    return 0;
+}
+
+int focusCover() {
+    const std::vector<HWND> found = coverWindows();
+    if (found.empty() || !SetForegroundWindow(found.front())) {
+        say("cover not focused\n");
+        return 1;
+    }
+    say("cover focused\n");
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -211,6 +331,19 @@ int main(int argc, char** argv) {
     if (argc >= 3 && std::strcmp(argv[1], "resources") == 0) {
         return resources(argv[2]);
     }
-    say("usage: saver_probe describe | post-close | rival SECONDS | take-focus | resources EXE\n");
+    if (argc >= 2 && std::strcmp(argv[1], "pixel-format") == 0) {
+        return pixelFormat();
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "monitors") == 0) {
+        return monitors();
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "covers") == 0) {
+        return covers();
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "focus-cover") == 0) {
+        return focusCover();
+    }
+    say("usage: saver_probe describe | post-close | rival SECONDS | take-focus | resources EXE |\n"
+        "       pixel-format | monitors | covers | focus-cover\n");
     return 2;
 }

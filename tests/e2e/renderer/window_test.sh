@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The renderer's window: its class and title, topmost and borderless over the
-# whole screen, frames that change and are not black, the icon and manifest
-# the program carries.
+# whole screen, no cover on a single monitor, frames that change and are not
+# black, the icon and manifest the program carries; and the pixel format the
+# renderer's choice takes here, with the swap it promises.
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 
@@ -10,6 +11,23 @@ here=$(dirname "${BASH_SOURCE[0]}")
 source "$here/../lib/wine_session.sh"
 # shellcheck source=renderer_steps.sh
 source "$here/renderer_steps.sh"
+
+# The format tells whether the painting keeps its own picture: only a format
+# that promises PFD_SWAP_COPY leaves it in the back buffer.
+check_pixel_format() {
+    e2e_run pixels saver_probe.exe pixel-format
+    e2e_assert_equal "$E2E_EXIT_CODE" 0 "a pixel format was set"
+    e2e_assert_equal "$(probe_value pixels double-buffer)" 1 "double-buffered format"
+    local copy
+    copy=$(probe_value pixels swap-copy)
+    e2e_assert_equal "$(probe_value pixels copy-path)" $((1 - copy)) "copy path"
+    e2e_log "pixel format $(probe_value pixels chosen) of $(probe_value pixels formats)" \
+        "($(probe_value pixels qualifying) qualify, $(probe_value pixels qualifying-with-swap-copy)" \
+        "of them with swap-copy, $(probe_value pixels qualifying-with-swap-exchange) with" \
+        "swap-exchange), flags $(probe_value pixels flags): swap-copy=$copy" \
+        "swap-exchange=$(probe_value pixels swap-exchange), so the painting" \
+        "$([ "$copy" = 1 ] && echo "trusts the swap" || echo "keeps its own picture")"
+}
 
 check_window_record() {
     e2e_run describe saver_probe.exe describe
@@ -23,6 +41,8 @@ check_window_record() {
     e2e_assert_equal "$(probe_value describe rect)" "0,0,$E2E_WIDTH,$E2E_HEIGHT" "window rectangle"
     e2e_assert_equal "$(e2e_window_geometry "$RENDERER_WINDOW")" "0 0 $E2E_WIDTH $E2E_HEIGHT" \
         "X window geometry"
+    e2e_run covers saver_probe.exe covers
+    e2e_assert_equal "$(probe_value covers covers)" 0 "cover windows on one monitor"
 }
 
 # True once the screen is lit: the first frames hold only a few particles, and
@@ -56,6 +76,7 @@ check_resources() {
 }
 
 e2e_begin
+check_pixel_format
 renderer_start renderer
 check_window_record
 check_frames

@@ -66,7 +66,7 @@ _e2e_prepare_hack() {
 # e2e_begin [WxHxD]: starts the test's session on a new virtual display.
 # shellcheck disable=SC2120
 e2e_begin() {
-    _e2e_open_display_session "${1:-${VELMORA_E2E_SCREEN:-1280x1024x24}}" _e2e_prepare_hack
+    _e2e_open_display_session _e2e_prepare_hack "${1:-${VELMORA_E2E_SCREEN:-1280x1024x24}}"
     e2e_log "display $E2E_DISPLAY (${E2E_WIDTH}x$E2E_HEIGHT)"
 }
 

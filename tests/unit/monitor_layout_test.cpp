@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <vector>
+
+#include "monitor_layout.h"
+
+std::ostream& operator<<(std::ostream& out, const ScreenRect& r) {
+    return out << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
+}
+
+namespace {
+
+const ScreenRect kScreen{0, 0, 1920, 1080};
+
+MonitorArea primary(ScreenRect area) {
+    return MonitorArea{area, true};
+}
+
+MonitorArea other(ScreenRect area) {
+    return MonitorArea{area, false};
+}
+
+struct LayoutCase {
+    const char* what;
+    std::vector<MonitorArea> monitors;
+    ScreenRect painting;
+    std::vector<ScreenRect> covers;
+};
+
+TEST(MonitorLayout, PaintingOnThePrimaryAndACoverOnEveryOtherMonitor) {
+    const std::vector<LayoutCase> cases = {
+        {"one monitor", {primary({0, 0, 1920, 1080})}, {0, 0, 1920, 1080}, {}},
+        {"a second monitor to the right, listed first",
+         {other({1920, 0, 3200, 1024}), primary({0, 0, 1920, 1080})},
+         {0, 0, 1920, 1080},
+         {{1920, 0, 3200, 1024}}},
+        {"left of the primary and above it",
+         {primary({0, 0, 1920, 1080}), other({-1280, 56, 0, 1080}), other({0, -768, 1024, 0})},
+         {0, 0, 1920, 1080},
+         {{-1280, 56, 0, 1080}, {0, -768, 1024, 0}}},
+        {"a mirrored display needs no cover",
+         {primary({0, 0, 1920, 1080}), other({0, 0, 1920, 1080})},
+         {0, 0, 1920, 1080},
+         {}},
+        {"two monitors mirroring each other get one cover",
+         {primary({0, 0, 1920, 1080}), other({1920, 0, 3840, 1080}), other({1920, 0, 3840, 1080})},
+         {0, 0, 1920, 1080},
+         {{1920, 0, 3840, 1080}}},
+        {"overlapping at the origin (two X screens under Xinerama)",
+         {primary({0, 0, 1280, 1024}), other({0, 0, 640, 480})},
+         {0, 0, 1280, 1024},
+         {{0, 0, 640, 480}}},
+        {"a monitor without pixels",
+         {primary({0, 0, 1920, 1080}), other({1920, 0, 1920, 1080})},
+         {0, 0, 1920, 1080},
+         {}},
+        {"no monitors listed: the screen's size", {}, kScreen, {}},
+        {"none marked primary: the screen's size, every monitor but the screen covered",
+         {other({0, 0, 1920, 1080}), other({1920, 0, 3000, 900})},
+         kScreen,
+         {{1920, 0, 3000, 900}}},
+    };
+    for (const LayoutCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const MonitorLayout layout = monitorLayout(c.monitors, kScreen);
+        EXPECT_EQ(layout.painting, c.painting);
+        EXPECT_EQ(layout.covers, c.covers);
+    }
+}
+
+struct ChangeCase {
+    const char* what;
+    std::vector<MonitorArea> before;
+    std::vector<MonitorArea> after;
+    bool movePainting;
+    bool rebuildCovers;
+};
+
+TEST(MonitorLayout, DisplayChangeSaysWhatFollows) {
+    const ScreenRect hd{0, 0, 1920, 1080};
+    const ScreenRect right{1920, 0, 3200, 1024};
+    const std::vector<ChangeCase> cases = {
+        {"nothing changed", {primary(hd), other(right)}, {primary(hd), other(right)}, false, false},
+        {"the same monitors listed in another order",
+         {primary(hd), other(right)},
+         {other(right), primary(hd)},
+         false,
+         false},
+        {"second monitor unplugged", {primary(hd), other(right)}, {primary(hd)}, false, true},
+        {"second monitor plugged in", {primary(hd)}, {primary(hd), other(right)}, false, true},
+        // A smaller primary pulls the monitor to its right along.
+        {"new resolution on the primary",
+         {primary(hd), other(right)},
+         {primary({0, 0, 1280, 720}), other({1280, 0, 2560, 1024})},
+         true,
+         true},
+        {"new resolution on the other monitor",
+         {primary(hd), other(right)},
+         {primary(hd), other({1920, 0, 3520, 1200})},
+         false,
+         true},
+        // The system puts the new primary at the origin and the old one
+        // beside it.
+        {"the other monitor made primary",
+         {primary(hd), other(right)},
+         {other({-1920, 0, 0, 1080}), primary({0, 0, 1280, 1024})},
+         true,
+         true},
+    };
+    for (const ChangeCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const LayoutChange change =
+            layoutChange(monitorLayout(c.before, kScreen), monitorLayout(c.after, kScreen));
+        EXPECT_EQ(change.movePainting, c.movePainting);
+        EXPECT_EQ(change.rebuildCovers, c.rebuildCovers);
+    }
+}
+
+}  // namespace
