@@ -21,6 +21,10 @@ packages=(
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libosmesa6-dev libglu1-mesa-dev libpng-dev libjpeg-dev
+  # The XScreenSaver hack draws with the system's GL through GLX on X11; its
+  # tests run it under the real XScreenSaver as a user they make, and look
+  # for its process with pgrep.
+  libgl-dev libx11-dev xscreensaver procps
   # Wine runs the Windows programs on a virtual X display: 64-bit Wine runs the
   # x86_64 build anywhere, 32-bit Wine the i686 build where the host executes
   # 32-bit code. Wine only recommends its GL, X extension libraries and fonts,

@@ -1,0 +1,95 @@
+#include "hack_options.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <optional>
+
+const char* const kHackUsage =
+    "usage: velmora [-window-id ID | -root] [-fullscreen] [-fps] [-h | --help]\n"
+    "  -window-id ID  draw into the window ID (decimal or 0x hex); XSCREENSAVER_WINDOW\n"
+    "                 in the environment names a window the same way\n"
+    "  -root          draw on the root window\n"
+    "                 (otherwise: a window of its own, 1280x720)\n"
+    "  -fullscreen    make that window cover the screen\n"
+    "  -fps           print the frames per second to standard error once a second\n"
+    "  -h, --help     print this help\n"
+    "q, Escape or the close button end the program in its own window; SIGTERM and\n"
+    "SIGINT end it anywhere.\n";
+
+bool parseWindowId(const std::string& text, unsigned long& id) {
+    int base = 10;
+    std::string digits = text;
+    if (digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
+        base = 16;
+        digits = digits.substr(2);
+    }
+    // strtoul would take a sign, blanks and, with base 0, octal.
+    if (digits.empty()) {
+        return false;
+    }
+    for (char c : digits) {
+        const bool decimal = c >= '0' && c <= '9';
+        const bool hex = (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+        if (!decimal && !(base == 16 && hex)) {
+            return false;
+        }
+    }
+    errno = 0;
+    const unsigned long value = std::strtoul(digits.c_str(), nullptr, base);
+    if (errno == ERANGE || value == 0) {
+        return false;
+    }
+    id = value;
+    return true;
+}
+
+bool parseHackOptions(int argc, const char* const* argv, const char* saverWindow,
+                      HackOptions& options, std::string& error) {
+    options = HackOptions{};
+    std::optional<unsigned long> givenWindow;
+    bool root = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        // "--root" and "-root" are the same switch.
+        const std::string name =
+            arg.size() > 2 && arg[0] == '-' && arg[1] == '-' ? arg.substr(1) : arg;
+        if (name == "-h" || name == "-help") {
+            options.help = true;
+        } else if (name == "-root") {
+            root = true;
+        } else if (name == "-fullscreen") {
+            options.fullscreen = true;
+        } else if (name == "-fps") {
+            options.showFps = true;
+        } else if (name == "-window-id") {
+            if (i + 1 >= argc) {
+                error = arg + " needs a window id";
+                return false;
+            }
+            unsigned long id = 0;
+            if (!parseWindowId(argv[++i], id)) {
+                error = "not a window id: '" + std::string(argv[i]) + "'";
+                return false;
+            }
+            givenWindow = id;
+        } else {
+            error = "unknown option '" + arg + "'";
+            return false;
+        }
+    }
+    if (!givenWindow && saverWindow != nullptr && *saverWindow != '\0') {
+        unsigned long id = 0;
+        if (!parseWindowId(saverWindow, id)) {
+            error = "XSCREENSAVER_WINDOW is not a window id: '" + std::string(saverWindow) + "'";
+            return false;
+        }
+        givenWindow = id;
+    }
+    if (givenWindow) {
+        options.target = DrawTarget::GivenWindow;
+        options.windowId = *givenWindow;
+    } else if (root) {
+        options.target = DrawTarget::RootWindow;
+    }
+    return true;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+// Where the hack draws, by XScreenSaver's conventions for hacks.
+enum class DrawTarget {
+    OwnWindow,    // a window of its own, 1280x720 or the whole screen
+    GivenWindow,  // another program's window, by its id
+    RootWindow,   // the screen's root window
+};
+
+struct HackOptions {
+    DrawTarget target = DrawTarget::OwnWindow;
+    unsigned long windowId = 0;  // for GivenWindow
+    bool fullscreen = false;
+    bool showFps = false;
+    bool help = false;
+};
+
+// Reads the command line (argv[0] is the program) and the value of
+// XSCREENSAVER_WINDOW (null or empty when unset). Every switch may also be spelled
+// with two dashes, as XScreenSaver's own command lines do. `-window-id`
+// wins over XSCREENSAVER_WINDOW, which wins over `-root`: XScreenSaver
+// starts its hacks with `-root` and names its own window in the environment.
+// On a bad argument returns false and says why in `error`.
+bool parseHackOptions(int argc, const char* const* argv, const char* saverWindow,
+                      HackOptions& options, std::string& error);
+
+// A window id as X prints them: decimal, or hexadecimal after 0x. None (0)
+// is no window.
+bool parseWindowId(const std::string& text, unsigned long& id);
+
+extern const char* const kHackUsage;

@@ -1,0 +1,115 @@
+# shellcheck shell=bash
+# Runs the native XScreenSaver hack and the test's helper programs on a private
+# virtual display (x_session.sh). Every program a test starts is ended when the
+# script exits, however it exits.
+#
+# Besides what x_session.sh reads, the test registration (velmora_hack_test in
+# tests/e2e/x11/CMakeLists.txt) provides VELMORA_BUILD_DIR, the build folder
+# that `cmake --install` installs from.
+
+# shellcheck source=../../lib/x_session.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../lib/x_session.sh"
+
+# Runs one program as a child of its own, so that its process id is known to
+# e2e_program_pid and to the teardown.
+_e2e_launch() {
+    "$@" &
+    local pid=$!
+    echo "$pid" >"$_E2E_LAUNCH_BASE.program-pid"
+    wait "$pid"
+}
+
+_e2e_program_gone() {
+    ! kill -0 "$1" 2>/dev/null
+}
+
+# e2e_stop_pid PID: ends one process by its id, politely first.
+e2e_stop_pid() {
+    kill -0 "$1" 2>/dev/null || return 0
+    kill -TERM "$1" 2>/dev/null
+    e2e_poll 2 _e2e_program_gone "$1" || kill -KILL "$1" 2>/dev/null
+    return 0
+}
+
+_E2E_CLEANUPS=()
+
+# e2e_on_exit COMMAND [ARGS...]: runs the command when the test ends, however
+# it ends, after its programs have been stopped; the last one given runs first.
+e2e_on_exit() {
+    _E2E_CLEANUPS=("$(printf '%q ' "$@")" "${_E2E_CLEANUPS[@]}")
+}
+
+# Ends every program of the test that still runs, then runs the cleanups.
+_e2e_stop_programs() {
+    local file cleanup
+    for file in "$E2E_RUN_DIR"/*.program-pid; do
+        [ -f "$file" ] && e2e_stop_pid "$(cat "$file")"
+    done
+    for cleanup in "${_E2E_CLEANUPS[@]}"; do
+        eval "$cleanup"
+    done
+    return 0
+}
+
+_e2e_prepare_hack() {
+    local name
+    for name in VELMORA_E2E_BIN_DIR VELMORA_E2E_PROGRAMS_DIR VELMORA_E2E_STATE_DIR \
+        VELMORA_E2E_TEST_NAME VELMORA_BUILD_DIR; do
+        [ -n "${!name:-}" ] || e2e_fail "$name is not set: run the e2e tests through ctest"
+    done
+    local tool
+    for tool in xdotool import convert compare; do
+        command -v "$tool" >/dev/null || e2e_fail "$tool is not installed: run scripts/setup.sh"
+    done
+}
+
+# e2e_begin [WxHxD]: starts the test's session on a new virtual display.
+# shellcheck disable=SC2120
+e2e_begin() {
+    _e2e_open_display_session _e2e_prepare_hack "${1:-${VELMORA_E2E_SCREEN:-1280x1024x24}}"
+    e2e_log "display $E2E_DISPLAY (${E2E_WIDTH}x$E2E_HEIGHT)"
+}
+
+# e2e_program_pid NAME: the process id of a program started with e2e_start.
+e2e_program_pid() {
+    local file="$E2E_RUN_DIR/$1.program-pid"
+    e2e_poll 5 test -s "$file" || e2e_fail "$1 has no process id"
+    cat "$file"
+}
+
+# e2e_signal NAME SIGNAL: sends the signal to the program itself.
+e2e_signal() {
+    kill -s "$2" "$(e2e_program_pid "$1")" || e2e_fail "cannot send $2 to $1"
+}
+
+# e2e_expect_painting FILE_PREFIX [WxH+X+Y]: takes two screenshots a moment
+# apart and fails unless the region shows a lit picture in both that moved in
+# between. Prints the second screenshot's path.
+e2e_expect_painting() {
+    local prefix=$1 region=${2:-} first second
+    first=$(e2e_screenshot "$prefix-1.png")
+    sleep 0.3
+    second=$(e2e_screenshot "$prefix-2.png")
+    if [ -n "$region" ]; then
+        convert "$first" -crop "$region" +repage "$first"
+        convert "$second" -crop "$region" +repage "$second"
+    fi
+    e2e_assert_not_black "$first"
+    e2e_assert_not_black "$second"
+    e2e_assert_images_differ "$first" "$second" 1000
+    echo "$second"
+}
+
+# e2e_wait_lit FILE REGION [SECONDS=10]: waits until a screenshot's region is
+# lit; the painting starts on black and needs some frames to fill.
+e2e_wait_lit() {
+    local file=$1 region=$2 seconds=${3:-10}
+    e2e_poll "$seconds" _e2e_region_lit "$file" "$region" ||
+        e2e_fail "$region of the screen stayed black for $seconds s"
+}
+
+_e2e_region_lit() {
+    local shot
+    shot=$(e2e_screenshot "$1")
+    awk -v mean="$(e2e_image_mean "$shot" "$2")" 'BEGIN { exit !(mean > 0.01) }'
+}
