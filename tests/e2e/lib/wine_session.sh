@@ -25,11 +25,8 @@ _E2E_REGISTRY_UNDO=()
 # --- Wine and the host ----------------------------------------------------------
 
 _e2e_require_environment() {
-    local name
-    for name in VELMORA_E2E_BIN_DIR VELMORA_E2E_PROGRAMS_DIR VELMORA_E2E_STATE_DIR \
-        VELMORA_E2E_WINE_ARCH VELMORA_E2E_TEST_NAME; do
-        [ -n "${!name:-}" ] || e2e_fail "$name is not set: run the e2e tests through ctest"
-    done
+    _e2e_require_variables VELMORA_E2E_BIN_DIR VELMORA_E2E_PROGRAMS_DIR VELMORA_E2E_STATE_DIR \
+        VELMORA_E2E_WINE_ARCH VELMORA_E2E_TEST_NAME
 }
 
 # Picks the Wine loader that runs this build's programs, or skips the test where

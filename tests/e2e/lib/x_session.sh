@@ -62,6 +62,15 @@ e2e_skip() {
     exit "$E2E_SKIP"
 }
 
+# _e2e_require_variables NAME...: the settings that ctest's registration of the
+# test passes in the environment.
+_e2e_require_variables() {
+    local name
+    for name in "$@"; do
+        [ -n "${!name:-}" ] || e2e_fail "$name is not set: run the e2e tests through ctest"
+    done
+}
+
 # e2e_assert_equal ACTUAL EXPECTED WHAT
 e2e_assert_equal() {
     [ "$1" = "$2" ] || e2e_fail "$3: expected '$2', got '$1'"
