@@ -211,6 +211,7 @@ _e2e_show_program_logs() {
 _e2e_open_display_session() {
     local prepare=$1
     shift
+    _e2e_require_variables VELMORA_E2E_STATE_DIR VELMORA_E2E_TEST_NAME
     _E2E_STARTED_AT_MS=$(_e2e_now_ms)
     mkdir -p "$VELMORA_E2E_STATE_DIR/runs"
     _e2e_stop_stale_xvfb "$VELMORA_E2E_STATE_DIR/runs/$VELMORA_E2E_TEST_NAME.xvfb.pid"

@@ -52,8 +52,7 @@ _e2e_stop_programs() {
 }
 
 _e2e_prepare_hack() {
-    _e2e_require_variables VELMORA_E2E_BIN_DIR VELMORA_E2E_PROGRAMS_DIR VELMORA_E2E_STATE_DIR \
-        VELMORA_E2E_TEST_NAME VELMORA_BUILD_DIR
+    _e2e_require_variables VELMORA_E2E_BIN_DIR VELMORA_E2E_PROGRAMS_DIR VELMORA_BUILD_DIR
     local tool
     for tool in xdotool import convert compare; do
         command -v "$tool" >/dev/null || e2e_fail "$tool is not installed: run scripts/setup.sh"
