@@ -2,8 +2,9 @@
 ; target. It needs no administrator rights: everything it writes lies in the
 ; user's own profile and under HKCU.
 ;
-; Defines given by the build: VERSION (x.y.z), BIN32 and BIN64 (the folders of
-; the 32-bit and 64-bit programs), README, LICENSE, OUTFILE.
+; Defines given by the build: VERSION (x.y.z), PUBLISHER, COPYRIGHT, BIN32 and
+; BIN64 (the folders of the 32-bit and 64-bit programs), README, LICENSE,
+; OUTFILE.
 
 Unicode true
 SetCompressor /SOLID lzma
@@ -15,7 +16,6 @@ RequestExecutionLevel user
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora"
 !define DESKTOP_KEY "Control Panel\Desktop"
-!define PUBLISHER "The Velmora developers"
 ; SystemParametersInfo: switch the screen saver on, write it to the profile and
 ; tell the running programs.
 !define SPI_SETSCREENSAVEACTIVE 17
@@ -35,7 +35,7 @@ VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "FileDescription" "Velmora screen saver setup"
 VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
-VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "${COPYRIGHT}"
 
 !define MUI_ABORTWARNING
 !insertmacro MUI_PAGE_LICENSE "${LICENSE}"
