@@ -25,3 +25,16 @@ std::string PathBytesOrUnusable(PathBytesPort& port, const std::wstring& path) {
     }
     return port.ansiFrom(path).bytes;
 }
+
+std::wstring PathNamedBy(PathBytesPort& port, const std::string& bytes) {
+    std::wstring path = port.wideFrom(bytes);
+    if (path.empty()) {
+        return path;
+    }
+    if (std::optional<std::wstring> longForm = port.longFormOf(path)) {
+        if (!longForm->empty()) {
+            return std::move(*longForm);
+        }
+    }
+    return path;
+}

@@ -26,9 +26,13 @@ class PathBytesPort {
     virtual ~PathBytesPort() = default;
 
     virtual AnsiText ansiFrom(const std::wstring& text) = 0;
+    // Bytes in the ANSI code page read back as the "A" functions read them.
+    virtual std::wstring wideFrom(const std::string& bytes) = 0;
     // The path with every folder and file name in its short form, or nothing
     // when the path names nothing or the system cannot give one.
     virtual std::optional<std::wstring> shortFormOf(const std::wstring& path) = 0;
+    // The same with every name in its long form.
+    virtual std::optional<std::wstring> longFormOf(const std::wstring& path) = 0;
 };
 
 // The path's bytes in the ANSI code page when they say exactly what the path
@@ -42,3 +46,8 @@ std::optional<std::string> PathBytesOf(PathBytesPort& port, const std::wstring& 
 // character ("?") is not allowed in a file name, so the result names no file
 // and a byte interface fails on it rather than reaching a wrong one.
 std::string PathBytesOrUnusable(PathBytesPort& port, const std::wstring& path);
+
+// What a person reads for bytes that a byte interface holds (a music file
+// kept in Velmora.ini): the path they name, with the names of a short form
+// made long again. Bytes that name nothing are read back as they are.
+std::wstring PathNamedBy(PathBytesPort& port, const std::string& bytes);

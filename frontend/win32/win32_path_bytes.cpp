@@ -2,6 +2,40 @@
 
 #include <windows.h>
 
+#include "shift_jis_text.h"
+
+namespace {
+
+using PathFunction = DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD);
+
+// GetShortPathNameW or GetLongPathNameW, with a buffer as long as they ask
+// for. The length asked for first can grow if the path's names change
+// between the two calls; then ask again.
+std::optional<std::wstring> OtherForm(PathFunction function, const std::wstring& path) {
+    if (path.empty()) {
+        return std::nullopt;
+    }
+    std::wstring form;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const DWORD needed = function(path.c_str(), nullptr, 0);
+        if (needed == 0) {
+            return std::nullopt;
+        }
+        form.assign(needed, L'\0');
+        const DWORD length = function(path.c_str(), form.data(), needed);
+        if (length == 0) {
+            return std::nullopt;
+        }
+        if (length < needed) {
+            form.resize(length);
+            return form;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 AnsiText Win32PathBytes::ansiFrom(const std::wstring& text) {
     if (text.empty()) {
         return {{}, true};
@@ -30,27 +64,14 @@ AnsiText Win32PathBytes::ansiFrom(const std::wstring& text) {
     return {std::string(text.size(), '?'), false};
 }
 
+std::wstring Win32PathBytes::wideFrom(const std::string& bytes) {
+    return WideFromAnsi(bytes.c_str());
+}
+
 std::optional<std::wstring> Win32PathBytes::shortFormOf(const std::wstring& path) {
-    if (path.empty()) {
-        return std::nullopt;
-    }
-    // The length asked for first can grow if the path's names change between
-    // the two calls; then ask again.
-    std::wstring shortForm;
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        const DWORD needed = GetShortPathNameW(path.c_str(), nullptr, 0);
-        if (needed == 0) {
-            return std::nullopt;
-        }
-        shortForm.assign(needed, L'\0');
-        const DWORD length = GetShortPathNameW(path.c_str(), shortForm.data(), needed);
-        if (length == 0) {
-            return std::nullopt;
-        }
-        if (length < needed) {
-            shortForm.resize(length);
-            return shortForm;
-        }
-    }
-    return std::nullopt;
+    return OtherForm(GetShortPathNameW, path);
+}
+
+std::optional<std::wstring> Win32PathBytes::longFormOf(const std::wstring& path) {
+    return OtherForm(GetLongPathNameW, path);
 }

@@ -13,7 +13,9 @@
 //   frontend_probe still WIDTH HEIGHT READY_FILE SECONDS    (READY_FILE.stop ends it)
 //   frontend_probe message-box TITLE [english]
 //   frontend_probe path-bytes PATH   (the bytes that a byte interface gets for
-//                                     PATH, as hex, or "none")
+//                                     PATH as hex, or "none"; then, on a line of
+//                                     its own, the path those bytes name, as
+//                                     UTF-8 in hex)
 
 #include <windows.h>
 
@@ -335,10 +337,24 @@ int MessageBoxCheck(const char* title, ScreenLanguage language) {
     return Summary();
 }
 
+std::string Utf8(const std::wstring& text) {
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                           nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
+    if (length > 0) {
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(),
+                            length, nullptr, nullptr);
+    }
+    return utf8;
+}
+
 int PathBytes(const std::wstring& path) {
     Win32PathBytes port;
     const std::optional<std::string> bytes = PathBytesOf(port, path);
     std::printf("%s\n", bytes ? Hex(*bytes).c_str() : "none");
+    if (bytes) {
+        std::printf("%s\n", Hex(Utf8(PathNamedBy(port, *bytes))).c_str());
+    }
     return 0;
 }
 

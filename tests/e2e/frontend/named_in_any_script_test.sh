@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Velmora in a folder whose name code page 932 cannot write, C:\Velmora Łódź,
 # with a music file named the same way, "Zoë Łoś.mp3", kept in Velmora.ini by
-# its short path as the settings dialog keeps such a name: /s finds the
-# renderer, the painting appears and the file opens and plays by its short
-# path; /c reads and saves that folder's Velmora.ini (a click on the CD mark,
-# then Set); /p shows the still in the host's window.
+# its short path as the settings dialog keeps such a name (a short path that
+# reads back as the long name it came from): /s finds the renderer, the
+# painting appears and the file opens and plays by its short path; /c reads
+# and saves that folder's Velmora.ini (a click on the CD mark, then Set); /p
+# shows the still in the host's window.
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 here=$(dirname "${BASH_SOURCE[0]}")
@@ -24,13 +25,19 @@ mkdir -p "$music"
 sox -q -n -r 22050 -c 1 -b 16 -t wav "$E2E_RUN_DIR/tone.wav" synth 2 sine 440
 lame --quiet -b 64 "$E2E_RUN_DIR/tone.wav" "$music/Zoë Łoś.mp3"
 
-# The bytes that Velmora gives a byte interface for the music file.
-e2e_run short frontend_probe.exe path-bytes "$(e2e_windows_path "$music/Zoë Łoś.mp3")"
-short=$(tr -d '\r\n' <"$(e2e_stdout short)" | perl -ne 'print pack("H*", $_)')
+# The bytes that Velmora gives a byte interface for the music file, and the
+# path that those bytes name when read back.
+mp3_path=$(e2e_windows_path "$music/Zoë Łoś.mp3")
+e2e_run short frontend_probe.exe path-bytes "$mp3_path"
+_probe_line() {
+    sed -n "$1p" "$(e2e_stdout short)" | tr -d '\r\n' | perl -ne 'print pack("H*", $_)'
+}
+short=$(_probe_line 1)
 e2e_log "the music file's short path: $short"
 if [[ ! $short =~ ^Z:\\.*~.*\.MP3$ ]] || LC_ALL=C grep -q '[^ -~]' <<<"$short"; then
     e2e_fail "the music file has no plain ASCII short path: '$short'"
 fi
+e2e_assert_equal "$(_probe_line 2)" "$mp3_path" "the long name of the short path"
 printf '[Section]\r\nBGM区分= 2\r\nBGMﾘﾋﾟｰﾄ= 0\r\nBGMﾌｧｲﾙ=%s\r\n' "$short" |
     iconv -f UTF-8 -t CP932 >"$SAVER_APP/Velmora.ini"
 

@@ -74,7 +74,7 @@ class FakeFiles : public FilePort {
 };
 
 // An ANSI code page that holds ASCII and the characters given to it, and a
-// file system that knows the short forms given to it.
+// file system that knows the short and long forms given to it.
 class FakePathBytes : public PathBytesPort {
   public:
     AnsiText ansiFrom(const std::wstring& text) override {
@@ -92,6 +92,22 @@ class FakePathBytes : public PathBytesPort {
         }
         return ansi;
     }
+    std::wstring wideFrom(const std::string& bytes) override {
+        std::wstring wide;
+        for (std::size_t i = 0; i < bytes.size();) {
+            const auto found =
+                std::find_if(codePage.begin(), codePage.end(), [&](const auto& character) {
+                    return bytes.compare(i, character.second.size(), character.second) == 0;
+                });
+            if (found != codePage.end()) {
+                wide += found->first;
+                i += found->second.size();
+            } else {
+                wide += static_cast<wchar_t>(static_cast<unsigned char>(bytes[i++]));
+            }
+        }
+        return wide;
+    }
     std::optional<std::wstring> shortFormOf(const std::wstring& path) override {
         shortFormsAsked.push_back(Utf8(path));
         const auto found = shortForms.find(path);
@@ -101,7 +117,16 @@ class FakePathBytes : public PathBytesPort {
         return found->second;
     }
 
+    std::optional<std::wstring> longFormOf(const std::wstring& path) override {
+        const auto found = longForms.find(path);
+        if (found == longForms.end()) {
+            return std::nullopt;
+        }
+        return found->second;
+    }
+
     std::map<wchar_t, std::string> codePage;
     std::map<std::wstring, std::wstring> shortForms;
+    std::map<std::wstring, std::wstring> longForms;
     std::vector<std::string> shortFormsAsked;
 };

@@ -57,4 +57,27 @@ TEST(PathBytesOf, TheAnsiTextWhereExactElseTheShortFormElseNothing) {
     }
 }
 
+// What the settings dialog shows for what Velmora.ini keeps: the long name
+// of a short form, the ANSI text read back, and bytes that name nothing as
+// they are.
+TEST(PathNamedBy, TheLongNameOfWhatTheBytesName) {
+    FakePathBytes port;
+    port.codePage = {{L'曲', "\x8b\xc8"}};
+    port.longForms = {{L"C:\\ZO~1\\ZO~1.MP3", L"C:\\Zoë Łoś\\Zoë Łoś.mp3"},
+                      {L"C:\\Music\\曲.mp3", L"C:\\Music\\曲.mp3"},
+                      {L"C:\\Music\\SONG~1.MP3", L""}};
+    EXPECT_EQ(PathNamedBy(port, "C:\\ZO~1\\ZO~1.MP3"), L"C:\\Zoë Łoś\\Zoë Łoś.mp3");
+    EXPECT_EQ(PathNamedBy(port, "C:\\Music\\\x8b\xc8.mp3"), L"C:\\Music\\曲.mp3");
+    EXPECT_EQ(PathNamedBy(port, "C:\\Gone\\GONE~1.MP3"), L"C:\\Gone\\GONE~1.MP3");
+    EXPECT_EQ(PathNamedBy(port, "C:\\Music\\SONG~1.MP3"), L"C:\\Music\\SONG~1.MP3");
+    EXPECT_EQ(PathNamedBy(port, ""), L"");
+
+    // A name kept by its short form reads back as the name it was chosen by.
+    const std::wstring chosen = L"C:\\Zoë Łoś\\Zoë Łoś.mp3";
+    port.shortForms = {{chosen, L"C:\\ZO~1\\ZO~1.MP3"}};
+    const std::optional<std::string> kept = PathBytesOf(port, chosen);
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_EQ(PathNamedBy(port, *kept), chosen);
+}
+
 }  // namespace
