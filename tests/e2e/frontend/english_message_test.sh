@@ -2,7 +2,8 @@
 # On a Windows whose user reads English (the English prefix: code page 1252,
 # an English UI language), a missing Velmora.dll shows the message in English,
 # under the caption it has everywhere, with its one OK button; the box waits
-# for the user, and the program ends once it is closed.
+# for the user, and the program ends once it is closed. A Polish folder name,
+# which code page 1252 cannot write either, finds the renderer.
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 here=$(dirname "${BASH_SOURCE[0]}")
@@ -10,6 +11,8 @@ here=$(dirname "${BASH_SOURCE[0]}")
 source "$here/../lib/wine_session.sh"
 # shellcheck source=scr_checks.sh
 source "$here/scr_checks.sh"
+# shellcheck source=../saver_run/saver_run_steps.sh
+source "$here/../saver_run/saver_run_steps.sh"
 e2e_begin
 
 # The prefix's ANSI code page is 1252: é has a byte of its own there (E9),
@@ -33,4 +36,11 @@ e2e_wait_exit scr 5
 e2e_assert_equal "$E2E_EXIT_CODE" 0 "exit code of Velmora.scr /s"
 e2e_wait_no_window "$SCR_MESSAGE_TITLE"
 
-e2e_log "English user: the missing-renderer message in English, ended when closed"
+saver_app_on_drive_c "Velmora Łódź"
+saver_start saver /s
+saver_wait_run
+[ -z "$(e2e_find_window "$SCR_MESSAGE_TITLE")" ] || e2e_fail "a message box is open"
+saver_key_ends_run saver
+
+e2e_log "English user: the missing-renderer message in English, ended when closed;" \
+    "the renderer found in C:\\Velmora Łódź"
