@@ -42,6 +42,12 @@ inline constexpr ScreenTexts kEnglishScreenTexts = {
     kApplicationTitle,
 };
 
+// Every text of a table, for what goes through them all.
+inline constexpr const char* ScreenTexts::*kScreenTextFields[] = {
+    &ScreenTexts::missingRenderer,
+    &ScreenTexts::missingRendererCaption,
+};
+
 constexpr const ScreenTexts& ScreenTextsIn(ScreenLanguage language) {
     return language == ScreenLanguage::kJapanese ? kJapaneseScreenTexts : kEnglishScreenTexts;
 }
