@@ -11,6 +11,8 @@ struct BgmSettings {
     std::int16_t BGM_Kind = 0;
     // The CD track played in a loop; 0 plays the whole disc.
     std::int16_t BGM_RepeatTrack = 0;
-    // Full path of the music file, Shift-JIS bytes.
+    // Full path of the music file as Velmora.ini keeps it: bytes in the
+    // system's ANSI code page (Shift-JIS on a Japanese system), or its short
+    // form where that code page cannot write its name (see PathBytesOf).
     std::string BGM_File;
 };

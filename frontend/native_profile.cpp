@@ -6,6 +6,7 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include "profile_text.h"
@@ -31,6 +32,38 @@ std::optional<std::string> ReadWholeFile(const char* path) {
         return std::nullopt;
     }
     return text;
+}
+
+// The native file system's names are UTF-8 bytes, whatever the C library's
+// locale says.
+std::string Utf8FromWide(std::wstring_view text) {
+    std::string utf8;
+    for (const wchar_t c : text) {
+        auto code = static_cast<std::uint32_t>(c);
+        if (code > 0x10FFFF) {
+            code = 0xFFFD;
+        }
+        if (code < 0x80) {
+            utf8 += static_cast<char>(code);
+            continue;
+        }
+        const int tail = code < 0x800 ? 1 : code < 0x10000 ? 2 : 3;
+        const unsigned char lead[] = {0, 0xC0, 0xE0, 0xF0};
+        utf8 += static_cast<char>(lead[tail] | (code >> (6 * tail)));
+        for (int i = tail - 1; i >= 0; --i) {
+            utf8 += static_cast<char>(0x80 | ((code >> (6 * i)) & 0x3F));
+        }
+    }
+    return utf8;
+}
+
+bool CanOpen(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return false;
+    }
+    std::ifstream in(path, std::ios::binary);
+    return static_cast<bool>(in);
 }
 
 }  // namespace
@@ -86,11 +119,10 @@ std::int32_t NativeProfile::writePrivateProfileString(const char* section, const
     return out ? 1 : 0;
 }
 
-bool NativeFiles::canOpenForReading(const char* path) {
-    std::error_code error;
-    if (path == nullptr || !std::filesystem::is_regular_file(path, error)) {
-        return false;
-    }
-    std::ifstream in(path, std::ios::binary);
-    return static_cast<bool>(in);
+bool NativeFiles::canOpenForReading(const std::wstring& path) {
+    return CanOpen(std::filesystem::path(Utf8FromWide(path)));
+}
+
+bool NativeFiles::canOpenStoredForReading(const char* path) {
+    return path != nullptr && CanOpen(std::filesystem::path(path));
 }

@@ -16,7 +16,9 @@ class NativeProfile : public ProfilePort {
                                            const char* file) override;
 };
 
+// A stored path is taken as the file system's own bytes (UTF-8 as a rule).
 class NativeFiles : public FilePort {
   public:
-    bool canOpenForReading(const char* path) override;
+    bool canOpenForReading(const std::wstring& path) override;
+    bool canOpenStoredForReading(const char* path) override;
 };

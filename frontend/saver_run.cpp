@@ -32,7 +32,7 @@ void Torvi_S::Create() {
 }
 
 void Torvi_S::Load() {
-    RendererPath = RendererPathIn(state_.programFolder);
+    RendererPath = RendererPathIn(state_.programFolderPath);
     // A renderer that does not start is not reported: the first watch tick
     // finds no window and ends the run. One that starts is waited for until
     // its window is there, or the watch's first look 50 ms on would come

@@ -52,6 +52,6 @@ class Torvi_S {
     FrontEndState& state_;
     Torvi_BGM& music_;
 
-    std::string RendererPath;
+    std::wstring RendererPath;
     std::array<bool, 3> running_{};  // Timer1 to Timer3
 };

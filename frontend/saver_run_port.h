@@ -19,12 +19,12 @@ class SaverRunPort {
     // FindWindowA with no class name: true when a top-level window has
     // exactly this title.
     virtual bool findWindow(const char* title) = 0;
-    // Starts the file as a program with its own path alone as command line and
-    // its first window shown normally, keeping no handle. Returns once a
-    // top-level window titled readyTitle exists, the program has ended, or
-    // some seconds have passed. A program that cannot be started is not
-    // reported: the run then finds no renderer window and ends.
-    virtual void startProgram(const std::string& path, const char* readyTitle) = 0;
+    // Starts the file (a path as the system names it) as a program with its own path alone as
+    // command line and its first window shown normally, keeping no handle. Returns once a top-level
+    // window titled readyTitle exists, the program has ended, or some seconds have passed. A
+    // program that cannot be started is not reported: the run then finds no renderer window and
+    // ends.
+    virtual void startProgram(const std::wstring& path, const char* readyTitle) = 0;
     // ShowCursor with `show` as its flag (any non-zero value shows); the
     // cursor's new display count.
     virtual std::int32_t showCursor(std::int32_t show) = 0;

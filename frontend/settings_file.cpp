@@ -56,7 +56,18 @@ bool FileExists(FilePort& files, const std::string& path) {
     if (checked.empty()) {
         return false;
     }
-    return files.canOpenForReading(std::string(checked).c_str());
+    return files.canOpenStoredForReading(std::string(checked).c_str());
+}
+
+bool FileExists(FilePort& files, const std::wstring& path) {
+    std::wstring_view checked = path;
+    if (!checked.empty() && checked.back() == L'\\') {
+        checked.remove_suffix(1);
+    }
+    if (checked.empty()) {
+        return false;
+    }
+    return files.canOpenForReading(std::wstring(checked));
 }
 
 void ReadSettings(ProfilePort& profile, FilePort& files, const std::string& settingsPath,

@@ -22,10 +22,14 @@ void PutIniValue(ProfilePort& profile, const std::string& section, const std::st
                  const std::string& value, const std::string& file, std::int32_t& lastApiResult);
 
 // True when path names a readable file. One trailing backslash is dropped
-// first, so a folder written with one does not count either.
+// first, so a folder written with one does not count either. The byte form
+// takes a path as Velmora.ini keeps it (ANSI code page), walked as Shift-JIS;
+// the wide form a path as the system names it.
 bool FileExists(FilePort& files, const std::string& path);
+bool FileExists(FilePort& files, const std::wstring& path);
 
-// Fills the three music settings from the settings file. A number that does
+// Fills the three music settings from the settings file, whose path is given
+// as the profile functions take it (see PathBytesOf). A number that does
 // not read leaves its setting as it was; a music file that has gone away is
 // forgotten, and the file kind then falls back to no music.
 void ReadSettings(ProfilePort& profile, FilePort& files, const std::string& settingsPath,

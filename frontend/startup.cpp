@@ -1,10 +1,11 @@
 #include "startup.h"
 
 #include "command_line.h"
+#include "path_bytes.h"
 #include "preview.h"
 #include "program_folder.h"
+#include "screen_texts.h"
 #include "settings_file.h"
-#include "texts.h"
 #include "window_titles.h"
 
 AfterMain Main(StartupPlatform& platform, FrontEndState& state) {
@@ -24,12 +25,18 @@ AfterMain Main(StartupPlatform& platform, FrontEndState& state) {
         return shown ? AfterMain::kRunMessageLoop : AfterMain::kEnd;
     }
 
-    state.programFolder = ProgramFolderOf(platform.programPath());
+    state.language = ScreenLanguageFor(platform.userLanguage());
+    state.programFolderPath = ProgramFolderOf(platform.programPath());
+    // The profile functions take the settings file's path as bytes; the keys
+    // and values they carry are bytes too, and stay exactly as other copies
+    // of Velmora read them.
+    state.programFolder = PathBytesOrUnusable(platform.pathBytes(), state.programFolderPath);
     ReadSettings(platform.profile(), platform.files(), SettingsPathIn(state.programFolder),
                  state.settings);
 
-    if (!FileExists(platform.files(), RendererPathIn(state.programFolder))) {
-        platform.showMessage(kMissingRenderer, kApplicationTitle);
+    if (!FileExists(platform.files(), RendererPathIn(state.programFolderPath))) {
+        const ScreenTexts& texts = ScreenTextsIn(state.language);
+        platform.showMessage(texts.missingRenderer, texts.missingRendererCaption);
         return AfterMain::kEnd;
     }
 

@@ -4,8 +4,9 @@
 
 // What the music module needs from the system: the multimedia command-string
 // service (mciSendStringA, mciGetErrorStringA) and the wave-sound functions
-// (waveOutGetNumDevs, PlaySoundA). Strings go through byte for byte in the
-// ANSI code page (Shift-JIS), as the "A" functions take them.
+// (waveOutGetNumDevs, PlaySoundA). Strings go through byte for byte, as the
+// "A" functions take them; the music file's path is in the ANSI code page, or
+// its short form, as Velmora.ini keeps it.
 class MusicPort {
   public:
     virtual ~MusicPort() = default;

@@ -13,7 +13,10 @@ class Win32Profile : public ProfilePort {
                                            const char* file) override;
 };
 
+// Files through the wide functions; a stored path is read from the ANSI code
+// page first, as the "A" functions would read it.
 class Win32Files : public FilePort {
   public:
-    bool canOpenForReading(const char* path) override;
+    bool canOpenForReading(const std::wstring& path) override;
+    bool canOpenStoredForReading(const char* path) override;
 };

@@ -41,18 +41,18 @@ bool Win32SaverRunPort::findWindow(const char* title) {
     return FindWindowA(nullptr, title) != nullptr;
 }
 
-void Win32SaverRunPort::startProgram(const std::string& path, const char* readyTitle) {
+void Win32SaverRunPort::startProgram(const std::wstring& path, const char* readyTitle) {
     // The file is named outright, so blanks in its folder cannot make the
     // system try "C:\Program.exe" first; the command line holds the path
     // alone, quoted, so that the program reads it as its own name and finds
     // no arguments.
-    std::string commandLine = "\"" + path + "\"";
-    STARTUPINFOA startup{};
+    std::wstring commandLine = L"\"" + path + L"\"";
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &process)) {
         return;
     }

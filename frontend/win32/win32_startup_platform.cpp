@@ -4,13 +4,13 @@
 #include "settings_dialog_window.h"
 #include "shift_jis_text.h"
 
-std::string Win32StartupPlatform::programPath() {
+std::wstring Win32StartupPlatform::programPath() {
     // Grown until the whole path fits: a folder deeper than MAX_PATH would
     // otherwise be cut and name the wrong place.
-    std::string path(MAX_PATH, '\0');
+    std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
-            GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0) {
             return {};
         }
@@ -23,6 +23,10 @@ std::string Win32StartupPlatform::programPath() {
         }
         path.resize(path.size() * 2);
     }
+}
+
+std::uint16_t Win32StartupPlatform::userLanguage() {
+    return GetUserDefaultUILanguage();
 }
 
 bool Win32StartupPlatform::findWindow(const char* title) {

@@ -6,6 +6,7 @@
 
 #include "preview_window.h"
 #include "startup_platform.h"
+#include "win32_path_bytes.h"
 #include "win32_profile.h"
 
 class Win32StartupPlatform : public StartupPlatform {
@@ -16,13 +17,15 @@ class Win32StartupPlatform : public StartupPlatform {
           preview_(instance) {}
 
     std::string commandLine() override { return commandLine_; }
-    std::string programPath() override;
+    std::wstring programPath() override;
+    std::uint16_t userLanguage() override;
     bool findWindow(const char* title) override;
     void showMessage(const char* text, const char* caption) override;
     std::int32_t showCursor(bool show) override;
 
     ProfilePort& profile() override { return profile_; }
     FilePort& files() override { return files_; }
+    PathBytesPort& pathBytes() override { return pathBytes_; }
     PreviewPort& preview() override { return preview_; }
 
     void showSettingsDialog(FrontEndState& state) override;
@@ -33,5 +36,6 @@ class Win32StartupPlatform : public StartupPlatform {
     std::string commandLine_;
     Win32Profile profile_;
     Win32Files files_;
+    Win32PathBytes pathBytes_;
     PreviewWindow preview_;
 };

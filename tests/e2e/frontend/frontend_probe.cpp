@@ -11,7 +11,11 @@
 //                                                     READY_FILE.stop ends it)
 //   frontend_probe preview SCR_PATH FORM WIDTH HEIGHT    (FORM: "/p %d", "/p:%d")
 //   frontend_probe still WIDTH HEIGHT READY_FILE SECONDS    (READY_FILE.stop ends it)
-//   frontend_probe message-box TITLE
+//   frontend_probe message-box TITLE [english]
+//   frontend_probe path-bytes PATH   (the bytes that a byte interface gets for
+//                                     PATH as hex, or "none"; then, on a line of
+//                                     its own, the path those bytes name, as
+//                                     UTF-8 in hex)
 
 #include <windows.h>
 
@@ -19,16 +23,20 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "hex_bytes.h"
 #include "host_handle.h"
 #include "ini_cases.h"
+#include "path_bytes.h"
 #include "preview.h"
 #include "preview_window.h"
+#include "screen_texts.h"
 #include "settings_file.h"
 #include "shift_jis_text.h"
 #include "texts.h"
+#include "win32_path_bytes.h"
 #include "win32_profile.h"
 
 namespace {
@@ -45,6 +53,19 @@ int Summary() {
     std::printf("%d passed, %d failed\n", passed, failed);
     std::fflush(stdout);
     return failed == 0 && passed > 0 ? 0 : 1;
+}
+
+// The argument as the system passed it, wide: the ANSI argv of main would have
+// lost what the code page does not hold.
+std::wstring WideArgument(int index) {
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::wstring argument;
+    if (arguments != nullptr && index < count) {
+        argument = arguments[index];
+    }
+    LocalFree(arguments);
+    return argument;
 }
 
 // Handles the messages of this thread's windows until done() or the time is
@@ -186,19 +207,20 @@ RECT RectInParent(HWND window, HWND parent) {
     return r;
 }
 
-int Preview(const char* scr, const char* form, int width, int height) {
+// The program is named wide, so that it may lie in a folder named in any
+// script.
+int Preview(const std::wstring& scr, const char* form, int width, int height) {
     const HWND host = MakeWindow("Velmora Test Host", WS_POPUP | WS_VISIBLE, width, height);
     char arguments[64];
     std::snprintf(arguments, sizeof arguments, form, static_cast<int>(NumberFromHandle(host)));
-    std::string commandLine = std::string("\"") + scr + "\" " + arguments;
-    std::printf("host %d, started as: %s\n", static_cast<int>(NumberFromHandle(host)),
-                commandLine.c_str());
+    std::wstring commandLine = L"\"" + scr + L"\" " + WideFromAnsi(arguments);
+    std::printf("host %d, started with: %s\n", static_cast<int>(NumberFromHandle(host)), arguments);
 
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(scr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
+    if (!CreateProcessW(scr.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
         Expect(false, "Velmora.scr starts");
         return Summary();
     }
@@ -272,8 +294,9 @@ std::string ClassOf(HWND window) {
     return name;
 }
 
-// The message box of another process: its text, its buttons and its icon.
-int MessageBoxCheck(const char* title) {
+// The message box of another process: its text, in the language given, its
+// buttons and its icon.
+int MessageBoxCheck(const char* title, ScreenLanguage language) {
     const HWND box = FindWindowA(nullptr, title);
     Expect(box != nullptr, std::string("a window titled ") + title);
     if (box == nullptr) {
@@ -303,13 +326,36 @@ int MessageBoxCheck(const char* title) {
             text = content;
         }
     }
-    Expect(text == WideFromShiftJis(kMissingRenderer), "the text is the missing-renderer message");
+    const std::wstring expected = WideFromShiftJis(ScreenTextsIn(language).missingRenderer);
+    Expect(text == expected, "the text is the missing-renderer message");
+    std::printf("text %s\n", Hex(ShiftJisFromWide(text)).c_str());
     Expect(buttons == 1, "one button (" + std::to_string(buttons) + ")");
     Expect(buttonText == L"OK", "the button is OK");
     Expect(!icon, "no icon");
     std::printf("button centre %ld %ld\n", (buttonRect.left + buttonRect.right) / 2,
                 (buttonRect.top + buttonRect.bottom) / 2);
     return Summary();
+}
+
+std::string Utf8(const std::wstring& text) {
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                           nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
+    if (length > 0) {
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(),
+                            length, nullptr, nullptr);
+    }
+    return utf8;
+}
+
+int PathBytes(const std::wstring& path) {
+    Win32PathBytes port;
+    const std::optional<std::string> bytes = PathBytesOf(port, path);
+    std::printf("%s\n", bytes ? Hex(*bytes).c_str() : "none");
+    if (bytes) {
+        std::printf("%s\n", Hex(Utf8(PathNamedBy(port, *bytes))).c_str());
+    }
+    return 0;
 }
 
 }  // namespace
@@ -329,13 +375,18 @@ int main(int argc, char** argv) {
         return Window(argv[2], argv[3], std::atoi(argv[4]));
     }
     if (command == "preview" && argc == 6) {
-        return Preview(argv[2], argv[3], std::atoi(argv[4]), std::atoi(argv[5]));
+        return Preview(WideArgument(2), argv[3], std::atoi(argv[4]), std::atoi(argv[5]));
     }
     if (command == "still" && argc == 6) {
         return Still(std::atoi(argv[2]), std::atoi(argv[3]), argv[4], std::atoi(argv[5]));
     }
-    if (command == "message-box" && argc == 3) {
-        return MessageBoxCheck(argv[2]);
+    if (command == "message-box" && (argc == 3 || argc == 4)) {
+        const bool english = argc == 4 && std::string(argv[3]) == "english";
+        return MessageBoxCheck(argv[2],
+                               english ? ScreenLanguage::kEnglish : ScreenLanguage::kJapanese);
+    }
+    if (command == "path-bytes" && argc == 3) {
+        return PathBytes(WideArgument(2));
     }
     std::fprintf(stderr, "usage: see the head of frontend_probe.cpp\n");
     return 2;

@@ -1,15 +1,23 @@
 # shellcheck shell=bash
-# Makes the Wine prefix that every e2e test of a build runs in, once, and again
-# only when the Wine installation or the prefix's settings change. Source after
+# Makes the Wine prefix that the e2e tests of a build run in, once, and again
+# only when the Wine installation or the prefix's settings change. Each locale
+# has a prefix of its own in its own state folder: the Japanese one that most
+# tests use, and an English one for what a user elsewhere sees. Source after
 # wine_session.sh.
 
-_E2E_PREFIX_SETTINGS="$(dirname "${BASH_SOURCE[0]}")/prefix_settings.reg"
+_E2E_PREFIX_SETTINGS=("$(dirname "${BASH_SOURCE[0]}")/prefix_settings.reg")
+# The Japanese prefix maps the dialog's fonts to faces with their metrics; a
+# prefix of another language has no such entries, as a Windows without
+# Japanese fonts has none.
+if [[ $E2E_LOCALE == ja_* ]]; then
+    _E2E_PREFIX_SETTINGS+=("$(dirname "${BASH_SOURCE[0]}")/prefix_fonts_ja.reg")
+fi
 
 _e2e_prefix_fingerprint() {
     {
-        echo "$E2E_WINE $VELMORA_E2E_WINE_ARCH"
+        echo "$E2E_WINE $VELMORA_E2E_WINE_ARCH $E2E_LOCALE"
         "$E2E_WINE" --version
-        cat "$_E2E_PREFIX_SETTINGS" "${BASH_SOURCE[0]}"
+        cat "${_E2E_PREFIX_SETTINGS[@]}" "${BASH_SOURCE[0]}"
     } | sha256sum | cut -d ' ' -f 1
 }
 
@@ -24,26 +32,30 @@ pcm.!default {
 ALSA
 }
 
-# Wine takes its ANSI code page from the C library's locale, which must exist;
-# building it here spares the host from generating it system-wide.
+# Wine takes its ANSI code page and the user's UI language from the C library's
+# locale, which must exist; building it here spares the host from generating
+# it system-wide.
 _e2e_build_locale() {
-    local locales="$VELMORA_E2E_STATE_DIR/locale"
-    [ -f /usr/share/i18n/locales/ja_JP ] ||
+    local locales="$VELMORA_E2E_STATE_DIR/locale" source=${E2E_LOCALE%%.*}
+    [ -f "/usr/share/i18n/locales/$source" ] ||
         e2e_fail "the locale sources are missing (package locales): run scripts/setup.sh"
     mkdir -p "$locales"
-    localedef -i ja_JP -f UTF-8 "$locales/$E2E_LOCALE" ||
+    localedef -i "$source" -f UTF-8 "$locales/$E2E_LOCALE" ||
         e2e_fail "localedef could not build $E2E_LOCALE"
 }
 
 _e2e_import_prefix_settings() {
-    local utf16="$E2E_RUN_DIR/prefix_settings.reg"
-    # regedit reads Unicode .reg files as UTF-16 with a byte-order mark.
-    {
-        printf '\xff\xfe'
-        iconv -f UTF-8 -t UTF-16LE "$_E2E_PREFIX_SETTINGS"
-    } >"$utf16"
-    _e2e_wine regedit /S "$(e2e_windows_path "$utf16")" >>"$E2E_RUN_DIR/wineboot.log" 2>&1 ||
-        e2e_fail "regedit could not import the prefix settings"
+    local settings utf16
+    for settings in "${_E2E_PREFIX_SETTINGS[@]}"; do
+        utf16="$E2E_RUN_DIR/$(basename "$settings")"
+        # regedit reads Unicode .reg files as UTF-16 with a byte-order mark.
+        {
+            printf '\xff\xfe'
+            iconv -f UTF-8 -t UTF-16LE "$settings"
+        } >"$utf16"
+        _e2e_wine regedit /S "$(e2e_windows_path "$utf16")" >>"$E2E_RUN_DIR/wineboot.log" 2>&1 ||
+            e2e_fail "regedit could not import $(basename "$settings")"
+    done
 }
 
 # Wine draws the caption bar's buttons with its own Marlett font, which this

@@ -11,16 +11,20 @@
 #   VELMORA_E2E_STATE_DIR     also holds the Wine prefix, its HOME and locale
 #   VELMORA_E2E_WINE_ARCH     win32 (i686 build) or win64 (x86_64 build)
 #   VELMORA_VERSION           the version the programs and the package carry
-# and may set VELMORA_E2E_WINE to force a Wine loader.
+# and may set VELMORA_E2E_WINE to force a Wine loader, and VELMORA_E2E_LOCALE
+# for a prefix of another language (its own state folder).
 
 # shellcheck source=x_session.sh
 source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
 # shellcheck source=host_32bit.sh
 source "$(dirname "${BASH_SOURCE[0]}")/host_32bit.sh"
 
-readonly E2E_LOCALE=ja_JP.UTF-8
+# Japanese (ANSI code page 932) unless the test asks for another language:
+# en_US.UTF-8 gives code page 1252 and an English user.
+readonly E2E_LOCALE=${VELMORA_E2E_LOCALE:-ja_JP.UTF-8}
 
 _E2E_REGISTRY_UNDO=()
+_E2E_DRIVE_C_FOLDERS=()
 
 # --- Wine and the host ----------------------------------------------------------
 
@@ -69,9 +73,10 @@ _e2e_export_wine_settings() {
     unset XDG_RUNTIME_DIR PULSE_SERVER
 }
 
-# Runs a Wine command in the Japanese locale (ANSI code page 932). The locale is
-# built into the state folder, so the host need not have generated it, and only
-# Wine sees it: the shell tools keep the caller's language.
+# Runs a Wine command in the test's locale (ANSI code page 932 unless the test
+# asks for another). The locale is built into the state folder, so the host
+# need not have generated it, and only Wine sees it: the shell tools keep the
+# caller's language.
 _e2e_wine() {
     env -u LC_ALL -u LC_CTYPE -u LC_MESSAGES -u LANGUAGE \
         LANG="$E2E_LOCALE" LOCPATH="$VELMORA_E2E_STATE_DIR/locale" "$E2E_WINE" "$@"
@@ -89,10 +94,14 @@ _e2e_launch() {
 }
 
 # Killing the prefix's server takes every program of the test with it. Then
-# the registry changes of the test are undone, for the next test.
+# the registry changes and the folders on drive C: of the test are undone, for
+# the next test.
 _e2e_stop_programs() {
     [ -n "${E2E_WINESERVER:-}" ] && [ -n "${WINEPREFIX:-}" ] && _e2e_stop_wine
     _e2e_restore_registry
+    if [ ${#_E2E_DRIVE_C_FOLDERS[@]} -gt 0 ]; then
+        rm -rf "${_E2E_DRIVE_C_FOLDERS[@]}"
+    fi
     return 0
 }
 
@@ -135,6 +144,18 @@ e2e_start_in_desktop() {
     shift 3
     e2e_start "$name" "$WINEPREFIX/drive_c/windows/explorer.exe" "/desktop=$desktop" \
         "$(e2e_windows_path "$program")" "$@"
+}
+
+# e2e_drive_c_folder NAME: makes C:\NAME in the prefix, new and empty, for
+# programs that must lie on the prefix's own drive rather than on Z:; it goes,
+# with everything in it, when the test ends. Sets E2E_DRIVE_C_FOLDER to where
+# it lies here. A program started from there sees its path on C:.
+E2E_DRIVE_C_FOLDER=""
+e2e_drive_c_folder() {
+    E2E_DRIVE_C_FOLDER="$WINEPREFIX/drive_c/$1"
+    rm -rf "$E2E_DRIVE_C_FOLDER"
+    mkdir -p "$E2E_DRIVE_C_FOLDER" || e2e_fail "could not make C:\\$1"
+    _E2E_DRIVE_C_FOLDERS+=("$E2E_DRIVE_C_FOLDER")
 }
 
 # e2e_windows_path PATH: the path as a Windows program sees it (drive Z: is /).
@@ -190,6 +211,7 @@ _e2e_restore_registry() {
         fi || echo "[e2e] could not put back $key\\$name" >&2
     done
     _E2E_REGISTRY_UNDO=()
+_E2E_DRIVE_C_FOLDERS=()
     # The server writes the registry to the prefix's files when it ends.
     _e2e_stop_wine
 }

@@ -10,6 +10,8 @@ readonly SAVER_RENDERER_TITLE=VelmoraVC
 readonly SAVER_RUN_TITLE=Torvi_Main
 SAVER_TRACE=${SAVER_TRACE:-trace+mci,trace+cursor}
 SAVER_APP=""
+# The folder of the programs as they see it, where that is not its Z: path.
+SAVER_APP_WINDOWS=""
 SAVER_MUSIC=""
 SAVER_THREAD=""
 RENDERER_WINDOW=""
@@ -23,6 +25,15 @@ saver_app() {
     if [ -n "${1:-}" ]; then
         mv "$SAVER_APP/$1" "$SAVER_APP/Velmora.dll"
     fi
+}
+
+# saver_app_on_drive_c NAME: Velmora.scr and the real renderer in C:\NAME of
+# the prefix, which goes when the test ends.
+saver_app_on_drive_c() {
+    e2e_drive_c_folder "$1"
+    SAVER_APP=$E2E_DRIVE_C_FOLDER
+    SAVER_APP_WINDOWS="C:\\$1"
+    e2e_copy_programs "$SAVER_APP" Velmora.scr Velmora.dll
 }
 
 # saver_media: a 2-second tone as "night song.mp3" and "ame 雨.Wav", and a
@@ -113,7 +124,7 @@ $2"
 
 _saver_processes_alive() {
     local renderer scr
-    renderer=$(e2e_windows_path "$SAVER_APP/Velmora.dll")
+    renderer="${SAVER_APP_WINDOWS:-$(e2e_windows_path "$SAVER_APP")}\\Velmora.dll"
     scr="$SAVER_APP/Velmora.scr"
     grep -qsaF -e "$renderer" -e "$scr" /proc/[0-9]*/cmdline
 }

@@ -74,6 +74,17 @@ TEST(ProgramFolder, DropsTheFileNameButADriveRootKeepsItsBackslash) {
     EXPECT_EQ(ProgramFolderOf("\\\\server\\share\\Velmora.scr"), "\\\\server\\share");
 }
 
+TEST(ProgramFolder, AWidePathKeepsItsNameAsItIs) {
+    EXPECT_EQ(ProgramFolderOf(L"C:\\Velmora Łódź\\Velmora.scr"), L"C:\\Velmora Łódź");
+    EXPECT_EQ(ProgramFolderOf(L"C:\\Velmora.scr"), L"C:\\");
+    EXPECT_EQ(RendererPathIn(ProgramFolderOf(L"C:\\Velmora.scr")), L"C:\\\\Velmora.dll");
+    EXPECT_EQ(SettingsPathIn(std::wstring(L"D:\\曲")), L"D:\\曲\\Velmora.ini");
+    EXPECT_EQ(ReadMePathIn(std::wstring(L"D:\\曲")), L"D:\\曲\\Readme.txt");
+    // ソ is U+30BD in UTF-16, nothing like a backslash.
+    EXPECT_EQ(ProgramFolderOf(L"C:\\ソフト\\Velmora.scr"), L"C:\\ソフト");
+    EXPECT_EQ(ProgramFolderOf(L"Velmora.scr"), L"");
+}
+
 TEST(ProgramFolder, ABackslashInsideATwoByteCharacterIsNoSeparator) {
     // C:\ソフト\Velmora.scr; ソ is 83 5C.
     EXPECT_EQ(ProgramFolderOf("C:\\\x83\x5c\x83t\x83g\\Velmora.scr"), "C:\\\x83\x5c\x83t\x83g");

@@ -3,13 +3,16 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "file_port.h"
+#include "path_bytes.h"
 #include "profile_port.h"
+#include "wide_text.h"
 
 // Profile functions over values held in memory, copying into the caller's
 // buffer as the system does, and recording what was asked.
@@ -52,14 +55,78 @@ class FakeProfile : public ProfilePort {
     std::int32_t writeResult = 1;
 };
 
-// Files that exist are listed by path; every question is recorded.
+// Files that exist are listed by path, as UTF-8 for wide paths and as the
+// stored bytes for stored ones; every question is recorded the same way, a
+// wide one marked with "W ".
 class FakeFiles : public FilePort {
   public:
-    bool canOpenForReading(const char* path) override {
+    bool canOpenForReading(const std::wstring& path) override {
+        asked.push_back("W " + Utf8(path));
+        return readable.count(Utf8(path)) != 0;
+    }
+    bool canOpenStoredForReading(const char* path) override {
         asked.push_back(path);
         return readable.count(path) != 0;
     }
 
     std::set<std::string> readable;
     std::vector<std::string> asked;
+};
+
+// An ANSI code page that holds ASCII and the characters given to it, and a
+// file system that knows the short and long forms given to it.
+class FakePathBytes : public PathBytesPort {
+  public:
+    AnsiText ansiFrom(const std::wstring& text) override {
+        AnsiText ansi{{}, true};
+        for (const wchar_t c : text) {
+            const auto found = codePage.find(c);
+            if (c < 0x80) {
+                ansi.bytes += static_cast<char>(c);
+            } else if (found != codePage.end()) {
+                ansi.bytes += found->second;
+            } else {
+                ansi.bytes += '?';
+                ansi.exact = false;
+            }
+        }
+        return ansi;
+    }
+    std::wstring wideFrom(const std::string& bytes) override {
+        std::wstring wide;
+        for (std::size_t i = 0; i < bytes.size();) {
+            const auto found =
+                std::find_if(codePage.begin(), codePage.end(), [&](const auto& character) {
+                    return bytes.compare(i, character.second.size(), character.second) == 0;
+                });
+            if (found != codePage.end()) {
+                wide += found->first;
+                i += found->second.size();
+            } else {
+                wide += static_cast<wchar_t>(static_cast<unsigned char>(bytes[i++]));
+            }
+        }
+        return wide;
+    }
+    std::optional<std::wstring> shortFormOf(const std::wstring& path) override {
+        shortFormsAsked.push_back(Utf8(path));
+        const auto found = shortForms.find(path);
+        if (found == shortForms.end()) {
+            return std::nullopt;
+        }
+        return found->second;
+    }
+
+    std::optional<std::wstring> longFormOf(const std::wstring& path) override {
+        const auto found = longForms.find(path);
+        if (found == longForms.end()) {
+            return std::nullopt;
+        }
+        return found->second;
+    }
+
+    std::map<wchar_t, std::string> codePage;
+    std::map<std::wstring, std::wstring> shortForms;
+    std::map<std::wstring, std::wstring> longForms;
+    std::vector<std::string> shortFormsAsked;
 };

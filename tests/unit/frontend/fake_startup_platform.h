@@ -61,7 +61,8 @@ class FakePreview : public PreviewPort {
 class FakeStartupPlatform : public StartupPlatform {
   public:
     std::string commandLine() override { return commandLineText; }
-    std::string programPath() override { return path; }
+    std::wstring programPath() override { return path; }
+    std::uint16_t userLanguage() override { return language; }
     bool findWindow(const char* title) override {
         log.push_back(std::string("FindWindow ") + title);
         return windows.count(title) != 0;
@@ -76,6 +77,7 @@ class FakeStartupPlatform : public StartupPlatform {
     }
     ProfilePort& profile() override { return profilePort; }
     FilePort& files() override { return filesPort; }
+    PathBytesPort& pathBytes() override { return pathBytesPort; }
     PreviewPort& preview() override { return previewPort; }
     void showSettingsDialog(FrontEndState& state) override {
         log.push_back("Dialog");
@@ -98,6 +100,7 @@ class FakeStartupPlatform : public StartupPlatform {
         profilePort.reads.clear();
         profilePort.writes.clear();
         filesPort.asked.clear();
+        pathBytesPort.shortFormsAsked.clear();
         previewPort.calls.clear();
         settingsAtDialog.reset();
         cursorAtRun.reset();
@@ -105,12 +108,14 @@ class FakeStartupPlatform : public StartupPlatform {
     }
 
     std::string commandLineText;
-    std::string path = "C:\\Savers\\Velmora.scr";
+    std::wstring path = L"C:\\Savers\\Velmora.scr";
+    std::uint16_t language = 0x0411;  // Japanese (Japan)
     std::set<std::string> windows;
     std::int32_t cursorCount = 0;
     bool saverRunLoads = true;
     FakeProfile profilePort;
     FakeFiles filesPort;
+    FakePathBytes pathBytesPort;
     FakePreview previewPort;
     std::vector<std::string> log;
     std::vector<Message> messages;

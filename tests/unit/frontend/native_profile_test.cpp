@@ -148,6 +148,13 @@ TEST(NativeFiles, OnlyAFileThatOpensCounts) {
     std::filesystem::create_directory(folder.file("Music"));
     EXPECT_FALSE(FileExists(files, folder.file("Music")));
     EXPECT_FALSE(FileExists(files, ""));
+
+    // By its wide name, whatever script it is written in.
+    folder.write("Zoë Łoś.mp3", "ID3");
+    const std::wstring wideFolder = std::filesystem::path(folder.file("")).wstring();
+    EXPECT_TRUE(FileExists(files, wideFolder + L"Zoë Łoś.mp3"));
+    EXPECT_FALSE(FileExists(files, wideFolder + L"Zoe Łoś.mp3"));
+    EXPECT_FALSE(FileExists(files, wideFolder + L"Music"));
 }
 
 TEST(ProfileText, HandEditedFilesFallBackToTheFirstOrToNothing) {

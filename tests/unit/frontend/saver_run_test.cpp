@@ -6,6 +6,7 @@
 #include "../fake_music_port.h"
 #include "music_file_ending.h"
 #include "saver_run.h"
+#include "wide_text.h"
 
 namespace {
 
@@ -29,8 +30,8 @@ class FakeSaverRunPort : public SaverRunPort {
         log_.push_back(std::string("FindWindow ") + title);
         return windows.count(title) != 0;
     }
-    void startProgram(const std::string& path, const char* readyTitle) override {
-        log_.push_back("Start program " + path + " until " + readyTitle);
+    void startProgram(const std::wstring& path, const char* readyTitle) override {
+        log_.push_back("Start program " + Utf8(path) + " until " + readyTitle);
         if (startFails) {
             throw std::runtime_error("cannot start");
         }
@@ -68,8 +69,10 @@ class LoggingMusicPort : public FakeMusicPort {
     Strings& log_;
 };
 
+// Started by the folder's own name, not by the bytes that the settings file
+// takes.
 const std::string kStartRenderer =
-    "Start program C:\\Program Files\\Velmora\\Velmora.dll until VelmoraVC";
+    "Start program C:\\Program Files\\Velmora Łódź\\Velmora.dll until VelmoraVC";
 const Strings kRendererGone = {"FindWindow VelmoraVC", "Stop Timer3"};
 const Strings kCursorAndEnd = {"ShowCursor -1", "End"};
 
@@ -85,7 +88,8 @@ class SaverRunTest : public ::testing::Test {
   protected:
     SaverRunTest() {
         state.commandLine = "/s";
-        state.programFolder = "C:\\Program Files\\Velmora";
+        state.programFolderPath = L"C:\\Program Files\\Velmora Łódź";
+        state.programFolder = "C:\\PROGRA~1\\VELMOR~1";
         state.SavedCursorCount = -1;
         port.windows = {"VelmoraVC"};
     }

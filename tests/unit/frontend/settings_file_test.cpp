@@ -97,6 +97,15 @@ TEST(FileExists, DropsOneTrailingBackslashBeforeAsking) {
     EXPECT_FALSE(FileExists(files, ""));
     EXPECT_EQ(files.asked, (std::vector<std::string>{"C:\\Music\\a.mp3", "C:\\Music", "C:\\Music\\",
                                                      "C:\\\x83\x5c"}));
+
+    // A path as the system names it goes to the system as it is.
+    files.asked.clear();
+    files.readable = {"C:\\Zoë Łoś\\Zoë Łoś.mp3"};
+    EXPECT_TRUE(FileExists(files, std::wstring(L"C:\\Zoë Łoś\\Zoë Łoś.mp3")));
+    EXPECT_FALSE(FileExists(files, std::wstring(L"C:\\Zoë Łoś\\")));
+    EXPECT_FALSE(FileExists(files, std::wstring(L"\\")));
+    EXPECT_EQ(files.asked,
+              (std::vector<std::string>{"W C:\\Zoë Łoś\\Zoë Łoś.mp3", "W C:\\Zoë Łoś"}));
 }
 
 TEST_F(ReadSettingsTest, NoFileMeansNoMusic) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <optional>
+
 #include "fake_startup_platform.h"
 #include "startup.h"
 #include "texts.h"
@@ -7,6 +10,8 @@
 namespace {
 
 const std::string kRenderer = "C:\\Savers\\Velmora.dll";
+// The renderer is asked for by its wide path.
+const std::string kRendererAsked = "W " + kRenderer;
 const std::string kIni = "C:\\Savers\\Velmora.ini";
 
 class MainTest : public ::testing::Test {
@@ -82,10 +87,11 @@ TEST_F(MainTest, SaverRunHidesTheCursorAndLoadsTheRunWindow) {
         EXPECT_EQ(state.SavedCursorCount, -1);
         // The run sees the count already saved.
         EXPECT_EQ(platform.cursorAtRun, std::optional<std::int32_t>(-1));
-        EXPECT_EQ(platform.filesPort.asked, std::vector<std::string>{kRenderer});
+        EXPECT_EQ(platform.filesPort.asked, std::vector<std::string>{kRendererAsked});
         EXPECT_EQ(platform.profilePort.reads.size(), 3u);
         EXPECT_EQ(platform.profilePort.reads[0].file, kIni);
         EXPECT_EQ(state.programFolder, "C:\\Savers");
+        EXPECT_EQ(state.programFolderPath, L"C:\\Savers");
         EXPECT_EQ(state.commandLine, commandLine);
     }
     platform.saverRunLoads = false;
@@ -115,29 +121,90 @@ TEST_F(MainTest, AnyOtherModeEndsAfterTheChecks) {
         EXPECT_EQ(run(commandLine), AfterMain::kEnd) << commandLine;
         EXPECT_TRUE(afterInstanceCheck().empty()) << commandLine;
         EXPECT_EQ(platform.profilePort.reads.size(), 3u);
-        EXPECT_EQ(platform.filesPort.asked, std::vector<std::string>{kRenderer});
+        EXPECT_EQ(platform.filesPort.asked, std::vector<std::string>{kRendererAsked});
     }
 }
 
-TEST_F(MainTest, AMissingRendererIsTheOneMessage) {
+TEST_F(MainTest, AMissingRendererIsTheOneMessageInTheUsersLanguage) {
     platform.filesPort.readable.clear();
-    for (const char* commandLine : {"/s", "", "/c", "/a 1234"}) {
-        EXPECT_EQ(run(commandLine), AfterMain::kEnd) << commandLine;
-        EXPECT_EQ(afterInstanceCheck(), std::vector<std::string>{"MessageBox"}) << commandLine;
-        ASSERT_EQ(platform.messages.size(), 1u);
-        EXPECT_EQ(platform.messages[0].text, kMissingRenderer);
-        EXPECT_EQ(platform.messages[0].caption, "Velmora (ScreenSaver)");
-        // The settings were read first.
-        EXPECT_EQ(platform.profilePort.reads.size(), 3u);
+    const std::string english = "Velmora.dll was not found in the same folder as Velmora.scr.";
+    // Windows language ids: the primary language (low ten bits) decides.
+    const struct {
+        std::uint16_t language;
+        std::string text;
+    } cases[] = {
+        {0x0411, kMissingRenderer},  // Japanese (Japan)
+        {0x0011, kMissingRenderer},  // Japanese, no region
+        {0x0409, english},           // English (United States)
+        {0x0415, english},           // Polish
+        {0x0804, english},           // Chinese (Simplified)
+        {0x0412, english},           // Korean
+    };
+    for (const auto& c : cases) {
+        platform.language = c.language;
+        for (const char* commandLine : {"/s", "", "/c", "/a 1234"}) {
+            EXPECT_EQ(run(commandLine), AfterMain::kEnd) << commandLine;
+            EXPECT_EQ(afterInstanceCheck(), std::vector<std::string>{"MessageBox"}) << commandLine;
+            ASSERT_EQ(platform.messages.size(), 1u);
+            EXPECT_EQ(platform.messages[0].text, c.text) << std::hex << c.language;
+            // The caption is the application's title in every language.
+            EXPECT_EQ(platform.messages[0].caption, "Velmora (ScreenSaver)");
+            // The settings were read first.
+            EXPECT_EQ(platform.profilePort.reads.size(), 3u);
+        }
     }
 }
 
 TEST_F(MainTest, AtADriveRootTheRendererPathHasTwoBackslashes) {
-    platform.path = "D:\\Velmora.scr";
+    platform.path = L"D:\\Velmora.scr";
     platform.filesPort.readable = {"D:\\\\Velmora.dll"};
     EXPECT_EQ(run("/s"), AfterMain::kRunMessageLoop);
-    EXPECT_EQ(platform.filesPort.asked, std::vector<std::string>{"D:\\\\Velmora.dll"});
+    EXPECT_EQ(platform.filesPort.asked, std::vector<std::string>{"W D:\\\\Velmora.dll"});
     EXPECT_EQ(platform.profilePort.reads[0].file, "D:\\\\Velmora.ini");
+}
+
+// The folder's own name finds the renderer; the settings file is opened by
+// the bytes that the profile functions take: the ANSI text where it says
+// exactly the same, else the short form, else a path that names no file.
+TEST_F(MainTest, AFolderNamedInAnyScriptFindsTheRendererAndItsSettings) {
+    const std::wstring folder = L"C:\\Velmora Łódź";
+    platform.path = folder + L"\\Velmora.scr";
+    platform.filesPort.readable = {"C:\\Velmora Łódź\\Velmora.dll"};
+    const struct {
+        const char* name;
+        std::map<wchar_t, std::string> codePage;
+        std::optional<std::wstring> shortForm;
+        std::string settingsFolder;
+    } cases[] = {
+        // Code page 1250 holds every letter of the name.
+        {"in the code page",
+         {{L'Ł', "\xa3"}, {L'ó', "\xf3"}, {L'ź', "\x9f"}},
+         std::nullopt,
+         "C:\\Velmora \xa3\xf3"
+         "d\x9f"},
+        {"short form", {}, L"C:\\VELMOR~1", "C:\\VELMOR~1"},
+        {"no byte form",
+         {{L'ó', "\xf3"}},
+         std::nullopt,
+         "C:\\Velmora ?\xf3"
+         "d?"},
+    };
+    for (const auto& c : cases) {
+        platform.pathBytesPort.codePage = c.codePage;
+        platform.pathBytesPort.shortForms.clear();
+        if (c.shortForm) {
+            platform.pathBytesPort.shortForms[folder] = *c.shortForm;
+        }
+        EXPECT_EQ(run("/s"), AfterMain::kRunMessageLoop) << c.name;
+        EXPECT_EQ(state.programFolderPath, folder) << c.name;
+        EXPECT_EQ(state.programFolder, c.settingsFolder) << c.name;
+        EXPECT_EQ(platform.filesPort.asked,
+                  std::vector<std::string>{"W C:\\Velmora Łódź\\Velmora.dll"})
+            << c.name;
+        ASSERT_EQ(platform.profilePort.reads.size(), 3u) << c.name;
+        EXPECT_EQ(platform.profilePort.reads[0].file, c.settingsFolder + "\\Velmora.ini") << c.name;
+        EXPECT_EQ(afterInstanceCheck(), (std::vector<std::string>{"ShowCursor FALSE", "SaverRun"}));
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "../code_page_932.h"
+#include "screen_texts.h"
 #include "texts.h"
 
 namespace {
@@ -34,6 +35,25 @@ TEST(JapaneseTexts, EveryTextDecodesFromCodePage932ToItsReadableForm) {
         EXPECT_EQ(Cp932ToUtf8(text.bytes), readable->second) << text.name;
     }
     EXPECT_EQ(std::size(kJapaneseTexts), kReadable.size()) << "a readable form has no text";
+}
+
+// The English texts are shown by the same Shift-JIS conversion as the
+// Japanese ones, which reads plain ASCII as it is; a backslash would show as
+// a yen sign in a Japanese font.
+TEST(ScreenTexts, EveryTableHasEveryTextAndEnglishIsPlainAscii) {
+    EXPECT_EQ(std::size(kScreenTextFields) * sizeof(const char*), sizeof(ScreenTexts))
+        << "a text of ScreenTexts is missing from kScreenTextFields";
+    for (const auto field : kScreenTextFields) {
+        for (const ScreenTexts* table : {&kJapaneseScreenTexts, &kEnglishScreenTexts}) {
+            ASSERT_NE(table->*field, nullptr);
+            EXPECT_NE(std::string(table->*field), "");
+        }
+        for (const char* c = kEnglishScreenTexts.*field; *c != '\0'; ++c) {
+            EXPECT_TRUE(*c >= ' ' && *c <= '~' && *c != '\\') << kEnglishScreenTexts.*field;
+        }
+    }
+    EXPECT_EQ(&ScreenTextsIn(ScreenLanguage::kJapanese), &kJapaneseScreenTexts);
+    EXPECT_EQ(&ScreenTextsIn(ScreenLanguage::kEnglish), &kEnglishScreenTexts);
 }
 
 }  // namespace
