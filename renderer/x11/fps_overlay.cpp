@@ -10,8 +10,10 @@ namespace {
 constexpr int kFirstGlyph = 32;
 constexpr int kGlyphCount = 95;
 
-// Pixels between the text and the picture's left and bottom edges.
-constexpr int kMargin = 10;
+// Pixels between the text's box and the picture's left and bottom edges, and
+// between the text and the edges of its box.
+constexpr int kMargin = 8;
+constexpr int kPadding = 3;
 
 // XScreenSaver's hacks write their rate in a large bold Courier; a server
 // without it has at least "fixed".
@@ -69,10 +71,15 @@ void FpsOverlay::draw() const {
     glPushMatrix();
     glLoadIdentity();
 
-    // The raster position takes the current colour; the base line sits above
-    // the margin by the font's descent.
+    // A black box behind the text keeps it legible over the brightest
+    // picture. The raster position takes the current colour; the base line
+    // sits above the box's bottom by the font's descent.
+    const int width = XTextWidth(font_, text_.data(), static_cast<int>(text_.size()));
+    const int height = font_->ascent + font_->descent;
+    glColor3f(0.0f, 0.0f, 0.0f);
+    glRecti(kMargin, kMargin, kMargin + width + 2 * kPadding, kMargin + height + 2 * kPadding);
     glColor3f(1.0f, 1.0f, 1.0f);
-    glRasterPos2i(kMargin, kMargin + font_->descent);
+    glRasterPos2i(kMargin + kPadding, kMargin + kPadding + font_->descent);
     glListBase(lists_ - kFirstGlyph);
     glCallLists(static_cast<GLsizei>(text_.size()), GL_UNSIGNED_BYTE, text_.data());
 
