@@ -42,6 +42,15 @@ bool FpsOverlay::load(Display* display) {
         return false;
     }
     glXUseXFont(font_->fid, kFirstGlyph, kGlyphCount, static_cast<int>(lists_));
+    // Mesa does not compile a bitmap without pixels into a list: the space
+    // would not move the raster position on, and GL is left with an error.
+    // One pixel left blank moves it by the space's width.
+    for (int i = 0; i < 8 && glGetError() != GL_NO_ERROR; ++i) {
+    }
+    static const GLubyte blank[4] = {};
+    glNewList(lists_ + (' ' - kFirstGlyph), GL_COMPILE);
+    glBitmap(1, 1, 0.0f, 0.0f, static_cast<GLfloat>(XTextWidth(font_, " ", 1)), 0.0f, blank);
+    glEndList();
     return true;
 }
 
