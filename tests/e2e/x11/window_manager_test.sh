@@ -15,6 +15,10 @@ manager_ready() {
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
 }
 
+fills_screen() {
+    [ "$(e2e_window_geometry "$1" | cut -d' ' -f3-)" = "$E2E_WIDTH $E2E_HEIGHT" ]
+}
+
 e2e_begin
 
 e2e_start manager "$(command -v matchbox-window-manager)" -use_titlebar no
@@ -29,7 +33,7 @@ for options in "" "" "" "-fullscreen"; do
     # shellcheck disable=SC2086 # no options or one
     e2e_start hack velmora -fps $options
     window=$(e2e_wait_window Velmora 10)
-    e2e_poll 10 test "$(e2e_window_geometry "$window" | cut -d' ' -f3-)" = "$E2E_WIDTH $E2E_HEIGHT" ||
+    e2e_poll 10 fills_screen "$window" ||
         e2e_fail "the window manager did not resize the window (run $run)"
     e2e_wait_lit "bottom-$run.png" "$bottom" 15
     e2e_wait_lit "top-$run.png" "$top" 15
