@@ -111,6 +111,11 @@ std::string runFrameLoop(Display* display, HackWindow& target, GlxSurface& surfa
     // here: the first frame takes the size the window has now.
     state.resized = true;
     FramePace pace(frameStepSeconds(options));
+    // The painting's own pace is left to the swap wherever that holds the
+    // frames to a display's refresh: a wait of our own would beat against it.
+    // A -delay is kept whatever the swap does.
+    const bool paintingsPace = !options.delayMicroseconds;
+    SwapPaceWatch swapPace;
     double nextFrameAt = 0.0;
     FpsCounter fps;
     std::string error;
@@ -161,7 +166,11 @@ std::string runFrameLoop(Display* display, HackWindow& target, GlxSurface& surfa
                 }
             }
         }
-        nextFrameAt = shown + pace.waitAfterFrame(shown);
+        if (paintingsPace) {
+            swapPace.frameShown(shown);
+        }
+        const bool waits = !paintingsPace || !swapPace.swapPaces();
+        nextFrameAt = waits ? shown + pace.waitAfterFrame(shown) : shown;
     }
     return error;
 }
