@@ -1,7 +1,21 @@
 # Who makes Velmora, as the programs' properties, the installer and the
 # read-me name it. The version itself is the project's version.
 set(VELMORA_PUBLISHER "The Velmora developers")
-set(VELMORA_COPYRIGHT "Copyright (C) 2026 ${VELMORA_PUBLISHER}")
+set(VELMORA_COPYRIGHT_YEARS "2026")
+set(VELMORA_COPYRIGHT "Copyright (C) ${VELMORA_COPYRIGHT_YEARS} ${VELMORA_PUBLISHER}")
+
+# Who answers for the Linux package, as Debian's Maintainer field names it:
+# "Name <address>". A build for a distribution gives its own.
+set(VELMORA_MAINTAINER "${VELMORA_PUBLISHER}" CACHE STRING
+    "Maintainer of the Debian package, as Name <address>")
+
+# What the painting is, in one line and in a few, for the Linux package and
+# the description that XScreenSaver's settings program shows.
+set(VELMORA_SUMMARY "glowing streams of light swept by flow fields, for XScreenSaver")
+set(VELMORA_DESCRIPTION
+    "Streams of glowing points pour out of slowly drifting emitters and are
+swept around by three invisible, ever-changing flow fields. Every picture
+fades over the next frames, so the streams leave trails of light on black.")
 
 # The maker's web page, which the settings dialog's button "その他の作品"
 # opens in the default browser. Left empty, the button opens the read-me

@@ -3,10 +3,14 @@
 #include <poll.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 
 #include "fps_counter.h"
+#include "fps_overlay.h"
+#include "frame_pace.h"
 #include "glx_surface.h"
+#include "keep_picture_switch.h"
 #include "painting.h"
 #include "stop_signal.h"
 #include "x_errors.h"
@@ -22,8 +26,6 @@ constexpr int kEventWaitMs = 100;
 struct LoopState {
     bool ended = false;
     bool resized = false;
-    int width = 0;
-    int height = 0;
 };
 
 // Index 0 is the key without shift: q and Q alike.
@@ -35,11 +37,9 @@ bool closesOwnWindow(XKeyEvent& event) {
 void handleEvent(XEvent& event, HackWindow& target, LoopState& state) {
     switch (event.type) {
         case ConfigureNotify:
-            if (event.xconfigure.window == target.window &&
-                (event.xconfigure.width != state.width ||
-                 event.xconfigure.height != state.height)) {
-                state.width = event.xconfigure.width;
-                state.height = event.xconfigure.height;
+            // A move or a restacking as well: the painting ignores a size it
+            // already has.
+            if (event.xconfigure.window == target.window) {
                 state.resized = true;
             }
             break;
@@ -74,11 +74,17 @@ void handleEvent(XEvent& event, HackWindow& target, LoopState& state) {
     }
 }
 
-void waitForEvents(Display* display) {
+// Waits until an event arrives or the time has passed, whichever comes first;
+// never longer than kEventWaitMs.
+void waitForEvents(Display* display, double seconds) {
     XFlush(display);
     pollfd connection{ConnectionNumber(display), POLLIN, 0};
+    // Rounded up, so that the wait does not end just before its time and
+    // come back for a wait of nothing.
+    const double ms = std::ceil(seconds * 1000.0);
+    const int timeout = ms < kEventWaitMs ? static_cast<int>(ms) : kEventWaitMs;
     // A signal ends the wait early: the handlers do not restart it.
-    poll(&connection, 1, kEventWaitMs);
+    poll(&connection, 1, timeout);
 }
 
 // The window we draw in can go away before its DestroyNotify arrives, and
@@ -98,11 +104,19 @@ double secondsNow() {
 }  // namespace
 
 std::string runFrameLoop(Display* display, HackWindow& target, GlxSurface& surface,
-                         Painting& painting, bool showFps) {
+                         Painting& painting, const HackOptions& options, FpsOverlay* overlay) {
     LoopState state;
-    const ClientRect start = surface.clientRect();
-    state.width = start.right;
-    state.height = start.bottom;
+    // A window manager may have resized our window as it mapped it, after the
+    // painting's set-up read its size and before any ConfigureNotify is read
+    // here: the first frame takes the size the window has now.
+    state.resized = true;
+    FramePace pace(frameStepSeconds(options));
+    // The painting's own pace is left to the swap wherever that holds the
+    // frames to a display's refresh: a wait of our own would beat against it.
+    // A -delay is kept whatever the swap does.
+    const bool paintingsPace = !options.delayMicroseconds;
+    SwapPaceWatch swapPace;
+    double nextFrameAt = 0.0;
     FpsCounter fps;
     std::string error;
     for (;;) {
@@ -119,7 +133,14 @@ std::string runFrameLoop(Display* display, HackWindow& target, GlxSurface& surfa
             break;
         }
         if (!target.mapped) {
-            waitForEvents(display);
+            waitForEvents(display, kEventWaitMs / 1000.0);
+            continue;
+        }
+        // The wait for the next frame watches the connection, so that a key,
+        // the window's end or a signal ends the program at once.
+        const double now = secondsNow();
+        if (now < nextFrameAt) {
+            waitForEvents(display, nextFrameAt - now);
             continue;
         }
         if (state.resized) {
@@ -127,11 +148,29 @@ std::string runFrameLoop(Display* display, HackWindow& target, GlxSurface& surfa
             painting.resize(surface.clientRect());
         }
         painting.drawFrame();
-        if (showFps) {
-            if (const auto rate = fps.frameShown(secondsNow())) {
-                std::fprintf(stderr, "velmora: %.1f frames/s\n", *rate);
+        if (surface.takePictureLost()) {
+            keepPictureFromNowOn(painting, surface.clientRect());
+            if (options.showFps) {
+                std::fprintf(stderr,
+                             "velmora: the back buffer came back with age %u: the painting keeps "
+                             "a copy of each frame from now on\n",
+                             surface.lastBufferAge());
             }
         }
+        const double shown = secondsNow();
+        if (options.showFps) {
+            if (const auto rate = fps.frameShown(shown)) {
+                std::fprintf(stderr, "velmora: %.1f frames/s\n", *rate);
+                if (overlay != nullptr) {
+                    overlay->setRate(*rate);
+                }
+            }
+        }
+        if (paintingsPace) {
+            swapPace.frameShown(shown);
+        }
+        const bool waits = !paintingsPace || !swapPace.swapPaces();
+        nextFrameAt = waits ? shown + pace.waitAfterFrame(shown) : shown;
     }
     return error;
 }

@@ -24,6 +24,7 @@ GlxConfigFields fieldsOf(Display* display, GLXFBConfig config, bool swapMethodKn
     GlxConfigFields f{};
     f.rgbaWindow = (attribute(display, config, GLX_RENDER_TYPE) & GLX_RGBA_BIT) != 0 &&
                    (attribute(display, config, GLX_DRAWABLE_TYPE) & GLX_WINDOW_BIT) != 0;
+    f.slow = attribute(display, config, GLX_CONFIG_CAVEAT) == GLX_SLOW_CONFIG;
     f.doubleBuffered = attribute(display, config, GLX_DOUBLEBUFFER) != 0;
     // Without GLX_OML_swap_method nothing is promised.
     f.swapCopies =

@@ -6,7 +6,7 @@
 namespace {
 
 auto preference(const GlxConfigFields& c) {
-    return std::make_tuple(c.doubleBuffered, c.swapCopies, -c.samples, c.colourBits,
+    return std::make_tuple(!c.slow, c.doubleBuffered, c.swapCopies, -c.samples, c.colourBits,
                            -c.ancillaryBits);
 }
 
@@ -24,6 +24,14 @@ int chooseGlxConfig(const std::vector<GlxConfigFields>& configs) {
         }
     }
     return best;
+}
+
+bool BufferAgeWatch::swapShown(int age) {
+    if (!keeps_ || age == 1) {
+        return false;
+    }
+    keeps_ = false;
+    return true;
 }
 
 bool hasGlxExtension(const char* extensions, const char* name) {

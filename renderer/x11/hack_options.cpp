@@ -4,14 +4,19 @@
 #include <cstdlib>
 #include <optional>
 
+#include "frame_pace.h"
+
 const char* const kHackUsage =
-    "usage: velmora [-window-id ID | -root] [-fullscreen] [-fps] [-h | --help]\n"
+    "usage: velmora [-window-id ID | -root] [-fullscreen] [-fps] [-delay USEC] [-h | --help]\n"
     "  -window-id ID  draw into the window ID (decimal or 0x hex); XSCREENSAVER_WINDOW\n"
     "                 in the environment names a window the same way\n"
     "  -root          draw on the root window\n"
     "                 (otherwise: a window of its own, 1280x720)\n"
     "  -fullscreen    make that window cover the screen\n"
-    "  -fps           print the frames per second to standard error once a second\n"
+    "  -fps           show the frames per second in the lower left corner, and print\n"
+    "                 them to standard error once a second\n"
+    "  -delay USEC    start the frames USEC microseconds apart; 0 draws as fast as the\n"
+    "                 display allows (default: the painting's pace, 60 frames a second)\n"
     "  -h, --help     print this help\n"
     "q, Escape or the close button end the program in its own window; SIGTERM and\n"
     "SIGINT end it anywhere.\n";
@@ -36,12 +41,34 @@ bool parseWindowId(const std::string& text, unsigned long& id) {
     }
     errno = 0;
     const unsigned long value = std::strtoul(digits.c_str(), nullptr, base);
-    if (errno == ERANGE || value == 0) {
+    if (errno == ERANGE || value == 0 || value > 0xffffffffUL) {
         return false;
     }
     id = value;
     return true;
 }
+
+namespace {
+
+// Plain decimal digits: no sign, blank or exponent.
+bool parseDelay(const std::string& text, unsigned long& microseconds) {
+    if (text.empty() || text.size() > 9) {
+        return false;
+    }
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+    }
+    const unsigned long value = std::strtoul(text.c_str(), nullptr, 10);
+    if (value > kLongestDelayMicroseconds) {
+        return false;
+    }
+    microseconds = value;
+    return true;
+}
+
+}  // namespace
 
 bool parseHackOptions(int argc, const char* const* argv, const char* saverWindow,
                       HackOptions& options, std::string& error) {
@@ -61,6 +88,18 @@ bool parseHackOptions(int argc, const char* const* argv, const char* saverWindow
             options.fullscreen = true;
         } else if (name == "-fps") {
             options.showFps = true;
+        } else if (name == "-delay") {
+            if (i + 1 >= argc) {
+                error = arg + " needs a number of microseconds";
+                return false;
+            }
+            unsigned long delay = 0;
+            if (!parseDelay(argv[++i], delay)) {
+                error = "not a delay from 0 to " + std::to_string(kLongestDelayMicroseconds) +
+                        " microseconds: '" + std::string(argv[i]) + "'";
+                return false;
+            }
+            options.delayMicroseconds = delay;
         } else if (name == "-window-id") {
             if (i + 1 >= argc) {
                 error = arg + " needs a window id";
@@ -92,4 +131,11 @@ bool parseHackOptions(int argc, const char* const* argv, const char* saverWindow
         options.target = DrawTarget::RootWindow;
     }
     return true;
+}
+
+double frameStepSeconds(const HackOptions& options) {
+    if (!options.delayMicroseconds) {
+        return kPaintingStepSeconds;
+    }
+    return static_cast<double>(*options.delayMicroseconds) / 1e6;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 // Where the hack draws, by XScreenSaver's conventions for hacks.
@@ -14,6 +15,9 @@ struct HackOptions {
     unsigned long windowId = 0;  // for GivenWindow
     bool fullscreen = false;
     bool showFps = false;
+    // The wait between frames that -delay asks for, in microseconds; without
+    // it the painting keeps its own pace.
+    std::optional<unsigned long> delayMicroseconds;
     bool help = false;
 };
 
@@ -27,7 +31,15 @@ bool parseHackOptions(int argc, const char* const* argv, const char* saverWindow
                       HackOptions& options, std::string& error);
 
 // A window id as X prints them: decimal, or hexadecimal after 0x. None (0)
-// is no window.
+// is no window, and X's ids have 32 bits even where a long has 64.
 bool parseWindowId(const std::string& text, unsigned long& id);
+
+// The longest -delay taken: XScreenSaver's slider reaches a tenth of a
+// second; ten seconds is already a still picture.
+constexpr unsigned long kLongestDelayMicroseconds = 10000000;
+
+// The time from the start of one frame to the start of the next that the
+// options ask for: -delay, or the painting's own pace; 0 never waits.
+double frameStepSeconds(const HackOptions& options);
 
 extern const char* const kHackUsage;

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "fps_overlay.h"
 #include "frame_loop.h"
 #include "glx_surface.h"
 #include "hack_options.h"
@@ -62,16 +63,28 @@ int main(int argc, char** argv) {
             status = fail("no OpenGL context for the window" +
                           (xError.empty() ? std::string() : ": " + xError));
         } else {
+            FpsOverlay overlay;
             if (options.showFps) {
                 // What the frame rate depends on besides the drawing: the
                 // size, and whether each frame is also copied for the next.
                 const ClientRect size = surface.clientRect();
-                std::fprintf(stderr, "velmora: %dx%d, %s\n", size.right, size.bottom,
-                             painting.keepsPicture()
-                                 ? "the painting keeps a copy of each frame (the swap may lose it)"
-                                 : "the swap keeps the picture");
+                const char* keeping =
+                    painting.keepsPicture()
+                        ? "the painting keeps a copy of each frame (the swap may lose it)"
+                    : surface.watchesBufferAge()
+                        ? "the swap keeps the picture while the back buffer's age is 1"
+                        : "the swap keeps the picture";
+                std::fprintf(stderr, "velmora: %dx%d, %s\n", size.right, size.bottom, keeping);
+                if (overlay.load(display)) {
+                    surface.setOverlay([&overlay] { overlay.draw(); });
+                } else {
+                    std::fprintf(stderr, "velmora: no font to show the frame rate with\n");
+                }
             }
-            error = runFrameLoop(display, target, surface, painting, options.showFps);
+            error = runFrameLoop(display, target, surface, painting, options,
+                                 options.showFps ? &overlay : nullptr);
+            surface.setOverlay(nullptr);
+            overlay.release(display);
             if (!error.empty()) {
                 status = fail(error);
             }

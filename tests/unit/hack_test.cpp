@@ -1,11 +1,13 @@
 // The XScreenSaver hack's decisions that need no X: its command line, its
-// frame counter and its choice of a GLX configuration.
+// frame counter, its choice of a GLX configuration and its trust in the
+// back buffer's age.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "fps_counter.h"
+#include "frame_pace.h"
 #include "glx_config_choice.h"
 #include "hack_options.h"
 
@@ -84,6 +86,16 @@ TEST(HackOptions, BadArgumentsSayWhy) {
         {{"-window-id", "-5"}, nullptr, "not a window id: '-5'"},
         {{"-window-id", " 5"}, nullptr, "not a window id: ' 5'"},
         {{"-window-id", "0x1ffffffffffffffff"}, nullptr, "not a window id: '0x1ffffffffffffffff'"},
+        // X's ids have 32 bits, even where a long has 64.
+        {{"-window-id", "0x100000000"}, nullptr, "not a window id: '0x100000000'"},
+        {{"-window-id", "4294967296"}, nullptr, "not a window id: '4294967296'"},
+        {{"-delay"}, nullptr, "-delay needs a number of microseconds"},
+        {{"-delay", "-1"}, nullptr, "not a delay from 0 to 10000000 microseconds: '-1'"},
+        {{"-delay", "1e4"}, nullptr, "not a delay from 0 to 10000000 microseconds: '1e4'"},
+        {{"-delay", ""}, nullptr, "not a delay from 0 to 10000000 microseconds: ''"},
+        {{"--delay", "10000001"},
+         nullptr,
+         "not a delay from 0 to 10000000 microseconds: '10000001'"},
         {{"-root"}, "window", "XSCREENSAVER_WINDOW is not a window id: 'window'"},
     };
     for (const auto& c : cases) {
@@ -95,6 +107,36 @@ TEST(HackOptions, BadArgumentsSayWhy) {
         EXPECT_FALSE(parseHackOptions(static_cast<int>(argv.size()), argv.data(), c.saverWindow,
                                       options, error));
         EXPECT_EQ(error, c.error);
+    }
+}
+
+TEST(HackOptions, TheLargestWindowIdsAreTaken) {
+    unsigned long id = 0;
+    EXPECT_TRUE(parseWindowId("0xffffffff", id));
+    EXPECT_EQ(id, 0xffffffffUL);
+    EXPECT_TRUE(parseWindowId("4294967295", id));
+    EXPECT_EQ(id, 0xffffffffUL);
+}
+
+TEST(HackOptions, DelaySetsTheStepBetweenFramesAndItsAbsenceThePaintingsPace) {
+    const struct {
+        std::vector<const char*> args;
+        double step;
+    } cases[] = {
+        {{}, kPaintingStepSeconds},
+        {{"-delay", "50000"}, 0.05},
+        {{"--delay", "0"}, 0.0},
+        {{"-delay", "10000000", "-root"}, 10.0},
+    };
+    for (const auto& c : cases) {
+        std::vector<const char*> argv{"velmora"};
+        argv.insert(argv.end(), c.args.begin(), c.args.end());
+        HackOptions options;
+        std::string error;
+        ASSERT_TRUE(
+            parseHackOptions(static_cast<int>(argv.size()), argv.data(), nullptr, options, error))
+            << error;
+        EXPECT_DOUBLE_EQ(frameStepSeconds(options), c.step) << argv.size();
     }
 }
 
@@ -119,7 +161,12 @@ TEST(FpsCounter, AnswersOnceASecondOverTheFramesSinceTheLastAnswer) {
 
 GlxConfigFields config(bool doubleBuffered, bool swapCopies, int samples = 0, int colourBits = 24,
                        int ancillaryBits = 0) {
-    return {true, doubleBuffered, swapCopies, samples, colourBits, ancillaryBits};
+    return {true, false, doubleBuffered, swapCopies, samples, colourBits, ancillaryBits};
+}
+
+GlxConfigFields slow(GlxConfigFields fields) {
+    fields.slow = true;
+    return fields;
 }
 
 TEST(GlxConfigChoice, PrefersDoubleBufferingThenAKeptPictureThenPlainBuffers) {
@@ -141,6 +188,12 @@ TEST(GlxConfigChoice, PrefersDoubleBufferingThenAKeptPictureThenPlainBuffers) {
         {"more colour", {config(true, true, 0, 15), config(true, true, 0, 24)}, 1},
         {"no depth buffer", {config(true, true, 0, 24, 24), config(true, true, 0, 24, 0)}, 1},
         {"the first of equals", {config(true, true), config(true, true)}, 0},
+        // A configuration the driver calls slow loses to anything usable.
+        {"a single buffer over a slow double buffer",
+         {slow(config(true, true)), config(false, false, 4, 15, 32)},
+         1},
+        {"the better of two slow ones", {slow(config(true, false)), slow(config(true, true))}, 1},
+        {"slow and unusable", {slow(config(true, true)), unusable}, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -152,6 +205,30 @@ TEST(GlxConfigChoice, OnlyASingleBufferOrACopyingSwapKeepsThePicture) {
     EXPECT_TRUE(swapKeepsPicture(config(false, false)));
     EXPECT_TRUE(swapKeepsPicture(config(true, true)));
     EXPECT_FALSE(swapKeepsPicture(config(true, false)));
+}
+
+TEST(BufferAgeWatch, TrustsTheSwapUntilTheFirstAgeOtherThanOne) {
+    const struct {
+        const char* what;
+        std::vector<int> ages;
+        int endsAt;  // index of the swap that ends the trust, or -1
+    } cases[] = {
+        {"age 1 throughout", {1, 1, 1, 1}, -1},
+        {"unknown content after the first swap", {0, 1, 1}, 0},
+        {"a flip after a while", {1, 1, 2, 1, 1}, 2},
+        {"only the first other age counts", {1, 3, 0, 2}, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        BufferAgeWatch watch;
+        EXPECT_TRUE(watch.keepsPicture());
+        for (std::size_t i = 0; i < c.ages.size(); ++i) {
+            const bool ended = watch.swapShown(c.ages[i]);
+            EXPECT_EQ(ended, static_cast<int>(i) == c.endsAt) << "swap " << i;
+            EXPECT_EQ(watch.keepsPicture(), c.endsAt < 0 || static_cast<int>(i) < c.endsAt)
+                << "swap " << i;
+        }
+    }
 }
 
 TEST(GlxExtensions, MatchWholeNamesOnly) {
