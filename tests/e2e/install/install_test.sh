@@ -4,8 +4,12 @@
 # user's own program folder with the read-me, the licence and an uninstaller;
 # Velmora becomes the user's screen saver and appears among the user's
 # programs; the installed saver runs from there and its settings dialog saves
-# beside it; an update keeps the user's Velmora.ini; the uninstaller removes everything, and clears the screen-saver
-# setting only while it still names Velmora.
+# beside it; an update keeps the user's Velmora.ini and replaces a running
+# saver's programs; the uninstaller removes everything, gives back the saver
+# the user had before while the setting still names Velmora, and keeps the
+# entry among the user's programs as long as a file in use is left. What needs
+# no Windows program is checked first, on every host: the shipped programs
+# carry no debugging sections, and their manifests are complete.
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 
@@ -20,6 +24,54 @@ source "$here/../settings_dialog/dialog_steps.sh"
 readonly DESKTOP='HKCU\Control Panel\Desktop'
 readonly UNINSTALL='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
 
+readonly RUNONCE='HKCU\Software\Microsoft\Windows\CurrentVersion\RunOnce'
+readonly SESSION_MANAGER='HKLM\System\CurrentControlSet\Control\Session Manager'
+readonly OTHER_SAVER='C:\windows\system32\other.scr'
+readonly THIRD_SAVER='C:\windows\system32\third.scr'
+readonly ICON_SIZES='16x16 24x24 32x32 48x48 256x256'
+
+# The programs of the zip and of the installer (both architectures) as they
+# ship: no debugging sections, and a manifest that runs them as the user, names
+# Windows 10 and carries the project's version.
+check_shipped_program() {
+    local program=$1 objdump sections
+    case $(od -An -tx1 -j "$(($(od -An -tu4 -j60 -N4 "$program") + 4))" -N2 "$program" | tr -d ' ') in
+    4c01) objdump=i686-w64-mingw32-objdump ;;
+    6486) objdump=x86_64-w64-mingw32-objdump ;;
+    *) e2e_fail "$program is not a 32-bit or 64-bit Windows program" ;;
+    esac
+    sections=$("$objdump" -h "$program") || e2e_fail "$objdump cannot read $program"
+    grep -q '\.text' <<<"$sections" || e2e_fail "$objdump shows no sections of $program"
+    ! grep -qE '\.debug_|DEBUGGING' <<<"$sections" ||
+        e2e_fail "$program carries debugging sections: $(grep -oE '\.debug_[a-z_]+' <<<"$sections" | tr '\n' ' ')"
+    local manifest
+    manifest=$(strings -n 6 "$program" | sed -n '/<assembly /,/<\/assembly>/p')
+    grep -q 'requestedExecutionLevel level="asInvoker"' <<<"$manifest" ||
+        e2e_fail "the manifest of $program does not run it as the user"
+    grep -q '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}' <<<"$manifest" ||
+        e2e_fail "the manifest of $program does not name Windows 10"
+    grep -q "version=\"$VELMORA_VERSION.0\"" <<<"$manifest" ||
+        e2e_fail "the manifest of $program does not carry version $VELMORA_VERSION.0"
+}
+
+check_shipped_programs() {
+    local unpacked
+    unpacked=$(mktemp -d)
+    (cd "$unpacked" && cmake -E tar xf "${VELMORA_PACKAGE_ZIP:?}") || e2e_fail "cannot unpack the zip"
+    local program count=0
+    for program in "$unpacked"/*/Velmora.scr "$unpacked"/*/Velmora.dll \
+        "${VELMORA_PACKAGE_BIN32:?}"/Velmora.{scr,dll} "${VELMORA_PACKAGE_BIN64:?}"/Velmora.{scr,dll}; do
+        [ -f "$program" ] || e2e_fail "$program is missing"
+        check_shipped_program "$program"
+        count=$((count + 1))
+    done
+    rm -rf "$unpacked"
+    # Before the session starts, so without its clock.
+    echo "[e2e] $count shipped programs: no debugging sections, asInvoker, Windows 10, version $VELMORA_VERSION.0"
+}
+
+check_shipped_programs
+
 # The installer is a 32-bit program, whichever programs it installs.
 blocker=$(velmora_32bit_blocker)
 [ -z "$blocker" ] || e2e_skip "the installer is a 32-bit program and this host cannot run it: $blocker"
@@ -30,6 +82,40 @@ setup=${VELMORA_PACKAGE_SETUP:?}
 install_silently() {
     e2e_run "$1" "$setup" /S
     e2e_assert_equal "$E2E_EXIT_CODE" 0 "exit code of the installer ($1)"
+}
+
+set_saver() {
+    if [ -n "$1" ]; then
+        _e2e_wine reg add "$DESKTOP" /v SCRNSAVE.EXE /d "$1" /f >/dev/null 2>&1
+    else
+        _e2e_wine reg delete "$DESKTOP" /v SCRNSAVE.EXE /f >/dev/null 2>&1 || true
+    fi
+    _e2e_wine reg add "$DESKTOP" /v ScreenSaveActive /d "$2" /f >/dev/null 2>&1
+}
+
+# The installed program's resources, as saver_probe reads them from the file.
+probe_resources() {
+    e2e_run "$1" saver_probe.exe resources "$2"
+    tr -d '\r' <"$(e2e_stdout "$1")"
+}
+
+resource_value() {
+    sed -n "s/^$2=//p" <<<"$1"
+}
+
+check_installed_program() {
+    local file=$1 resources icons
+    resources=$(probe_resources "resources-$file" "$location\\$file")
+    e2e_assert_equal "$(resource_value "$resources" 'version ProductVersion')" "$VELMORA_VERSION" \
+        "version of the installed $file"
+    e2e_assert_equal "$(resource_value "$resources" 'manifest level')" asInvoker \
+        "execution level in the manifest of $file"
+    e2e_assert_equal "$(resource_value "$resources" 'manifest windows10')" 1 \
+        "Windows 10 in the manifest of $file"
+    e2e_assert_equal "$(resource_value "$resources" 'manifest version')" "$VELMORA_VERSION.0" \
+        "version in the manifest of $file"
+    icons=$(sed -n 's/^icon [^=]*=\([0-9x]*\) bits=32$/\1/p' <<<"$resources" | sort -n | xargs)
+    e2e_assert_equal "$icons" "$ICON_SIZES" "32-bit icon images of $file"
 }
 
 check_installed() {
@@ -57,11 +143,24 @@ check_installed() {
         "DisplayVersion"
     e2e_assert_equal "$(e2e_registry_value "$UNINSTALL" QuietUninstallString)" \
         "\"$location\\Uninstall.exe\" /S" "QuietUninstallString"
+    e2e_assert_equal "$(e2e_registry_value "$UNINSTALL" DisplayIcon)" "$location\\Velmora.scr" \
+        "DisplayIcon"
+    # Windows shows the size in KiB; the folder holds two programs and the
+    # uninstaller, so it cannot be small.
+    local size kib
+    size=$(e2e_registry_value "$UNINSTALL" EstimatedSize)
+    kib=$(du -sk --apparent-size "$folder" | cut -f1)
+    ((size > 0 && size >= kib - 8 && size <= kib + 8)) ||
+        e2e_fail "EstimatedSize is '$size', the folder holds $kib KiB"
+    check_installed_program Velmora.scr
+    check_installed_program Velmora.dll
+    e2e_log "installed into $location, the screen saver is $saver, $((size)) KiB"
+}
 
-    e2e_run version saver_probe.exe resources "$location\\Velmora.scr"
-    e2e_assert_equal "$(sed -n 's/^version ProductVersion=//p' "$(e2e_stdout version)" | tr -d '\r')" \
-        "$VELMORA_VERSION" "version of the installed Velmora.scr"
-    e2e_log "installed into $location, the screen saver is $saver"
+# The earlier saver the uninstall key keeps, as NAME|ACTIVE.
+kept_saver() {
+    echo "$(e2e_registry_value "$UNINSTALL" PreviousScreenSaver)|$(e2e_registry_value \
+        "$UNINSTALL" PreviousScreenSaveActive)"
 }
 
 folder_gone() {
@@ -76,6 +175,11 @@ uninstall_silently() {
     e2e_poll 20 folder_gone || e2e_fail "the folder is still there: $(ls "$folder")"
     [ -z "$(e2e_registry_value "$UNINSTALL" DisplayName)" ] ||
         e2e_fail "Velmora is still among the user's programs"
+}
+
+expect_saver_setting() {
+    e2e_assert_equal "$(e2e_registry_value "$DESKTOP" SCRNSAVE.EXE)|$(e2e_registry_value \
+        "$DESKTOP" ScreenSaveActive)" "$1" "the screen-saver setting and ScreenSaveActive ($2)"
 }
 
 run_installed_saver() {
@@ -106,26 +210,138 @@ save_from_installed_dialog() {
     e2e_log "the installed settings dialog saved the CD kind beside the saver"
 }
 
+# Makes the installed programs an older build: the same programs whose
+# version texts say 0.9.9 instead of this version (of the same length).
+make_installed_build_older() {
+    local file
+    for file in Velmora.scr Velmora.dll; do
+        FROM=$VELMORA_VERSION TO=0.9.9 perl -0777 -pi -e '
+            BEGIN { $f = join("\0", split //, $ENV{FROM}) . "\0\0\0";
+                    $t = join("\0", split //, $ENV{TO}) . "\0\0\0"; }
+            s/\Q$f\E/$t/g' "$folder/$file"
+        e2e_assert_equal "$(resource_value "$(probe_resources "older-$file" "$location\\$file")" \
+            'version ProductVersion')" 0.9.9 "version of the older $file"
+    done
+}
+
+velmora_processes() {
+    e2e_run processes saver_probe.exe processes >/dev/null
+    tr -d '\r' <"$(e2e_stdout processes)" | grep -iE '^process=Velmora\.(scr|dll)$' || true
+}
+
+no_velmora_process() {
+    [ -z "$(velmora_processes)" ]
+}
+
+# An update while the older build's saver runs from the installed folder: the
+# installer ends it, both programs are the new build and no saver is left.
+update_while_saver_runs() {
+    make_installed_build_older
+    e2e_start running-saver "$folder/Velmora.scr" /s
+    e2e_wait_window VelmoraVC >/dev/null
+    [ -n "$(velmora_processes)" ] || e2e_fail "tasklist does not show the running saver"
+    install_silently update-while-running
+    e2e_wait_exit running-saver 10
+    e2e_wait_no_window VelmoraVC 10
+    e2e_poll 10 no_velmora_process || e2e_fail "still running after the update: $(velmora_processes)"
+    check_installed
+    e2e_log "the update ended the running saver and replaced both programs"
+}
+
+pending_renames() {
+    _e2e_wine reg query "$SESSION_MANAGER" /v PendingFileRenameOperations 2>/dev/null | tr -d '\r'
+}
+
+# Uninstalling while the preview shows from the installed folder: every file is
+# removed or marked to go at the next restart, and the entry among the user's
+# programs goes only with the last file.
+uninstall_during_preview() {
+    local ready="$E2E_RUN_DIR/host.ready" host
+    e2e_start host frontend_probe.exe window "Preview host" "$(e2e_windows_path "$ready")" 60
+    e2e_poll 10 test -s "$ready" || e2e_fail "the preview host made no window"
+    host=$(tr -d '\r\n' <"$ready")
+    e2e_start preview "$folder/Velmora.scr" /p "$host"
+    e2e_expect_running preview 2
+    e2e_run uninstall-preview "$folder/Uninstall.exe" /S
+    e2e_assert_equal "$E2E_EXIT_CODE" 0 "exit code of the uninstaller during the preview"
+    local left=() file
+    wait_uninstalled() {
+        [ ! -e "$folder/Uninstall.exe" ] || [ -n "$(e2e_registry_value "$RUNONCE" 'Velmora uninstall')" ]
+    }
+    e2e_poll 20 wait_uninstalled || e2e_fail "the uninstaller did not finish"
+    sleep 1
+    for file in Velmora.scr Velmora.dll Velmora.ini Readme.txt License.txt Uninstall.exe; do
+        [ ! -e "$folder/$file" ] || left+=("$file")
+    done
+    if [ ${#left[@]} -eq 0 ]; then
+        folder_gone || e2e_fail "the folder stays though it is empty"
+        [ -z "$(e2e_registry_value "$UNINSTALL" DisplayName)" ] ||
+            e2e_fail "the entry stays though every file has gone"
+        e2e_log "uninstalled during the preview: every file went at once, and the entry with them"
+    else
+        local renames
+        renames=$(pending_renames)
+        for file in "${left[@]}"; do
+            grep -qiF "$file" <<<"$renames" ||
+                e2e_fail "$file is left and not marked for the restart: $renames"
+        done
+        e2e_assert_equal "$(e2e_registry_value "$UNINSTALL" DisplayName)" Velmora \
+            "the entry while files are left for the restart"
+        [ -n "$(e2e_registry_value "$RUNONCE" 'Velmora uninstall')" ] ||
+            e2e_fail "nothing removes the entry after the restart"
+        e2e_log "uninstalled during the preview: ${left[*]} left for the restart, the entry stays till then"
+    fi
+    touch "$ready.stop"
+    e2e_wait_exit host 15
+    e2e_wait_exit preview 15
+}
+
+# What the restart would finish, done by hand, so that the prefix is left as
+# it was found.
+clean_up_after_restart() {
+    rm -rf "$folder"
+    _e2e_wine reg delete "$UNINSTALL" /f >/dev/null 2>&1 || true
+    _e2e_wine reg delete "$RUNONCE" /v 'Velmora uninstall' /f >/dev/null 2>&1 || true
+    _e2e_wine reg delete "$SESSION_MANAGER" /v PendingFileRenameOperations /f >/dev/null 2>&1 || true
+}
+
+# An earlier saver, switched off: kept by the install, given back by the
+# uninstall.
+set_saver "$OTHER_SAVER" 0
 install_silently install
 check_installed
+e2e_assert_equal "$(kept_saver)" "$OTHER_SAVER|0" "the earlier saver in the uninstall key"
 run_installed_saver
 save_from_installed_dialog
 
-# An update over the installed one leaves the user's settings alone.
+# An update over the installed one leaves the user's settings and the earlier
+# saver alone, even while the saver runs.
 cp "$folder/Velmora.ini" "$E2E_RUN_DIR/before.ini"
-install_silently update
-check_installed
+update_while_saver_runs
 cmp -s "$folder/Velmora.ini" "$E2E_RUN_DIR/before.ini" || e2e_fail "the update changed Velmora.ini"
+e2e_assert_equal "$(kept_saver)" "$OTHER_SAVER|0" "the earlier saver after the update"
 
 uninstall_silently uninstall
-[ -z "$(e2e_registry_value "$DESKTOP" SCRNSAVE.EXE)" ] ||
-    e2e_fail "the screen-saver setting still names a saver after the uninstall"
+expect_saver_setting "$OTHER_SAVER|0" "the earlier saver given back"
 
-# Another saver chosen since the install keeps its setting.
+# No saver before: none after, and none active.
+set_saver "" 1
 install_silently reinstall
 check_installed
-_e2e_wine reg add "$DESKTOP" /v SCRNSAVE.EXE /d 'C:\windows\system32\other.scr' /f >/dev/null 2>&1
-uninstall_silently uninstall-other
-e2e_assert_equal "$(e2e_registry_value "$DESKTOP" SCRNSAVE.EXE)" 'C:\windows\system32\other.scr' \
-    "another saver's setting after the uninstall"
-_e2e_wine reg delete "$DESKTOP" /v SCRNSAVE.EXE /f >/dev/null 2>&1
+e2e_assert_equal "$(kept_saver)" "|1" "no earlier saver in the uninstall key"
+uninstall_silently uninstall-none
+expect_saver_setting "|0" "no earlier saver"
+
+# A third saver chosen since the install keeps its setting.
+set_saver "$OTHER_SAVER" 1
+install_silently reinstall-third
+check_installed
+set_saver "$THIRD_SAVER" 1
+uninstall_silently uninstall-third
+expect_saver_setting "$THIRD_SAVER|1" "a saver chosen after the install"
+
+install_silently reinstall-preview
+check_installed
+uninstall_during_preview
+clean_up_after_restart
+set_saver "" 0

@@ -7,7 +7,7 @@
 //   saver_probe rival SECONDS a window of the saver class titled
 //                             "Screensaver" that reports each activation
 //   saver_probe take-focus    makes a window of its own the foreground one
-//   saver_probe resources EXE the program's icon group 7002, manifest and
+//   saver_probe resources EXE the program's icon groups, manifest and
 //                             version information
 //   saver_probe pixel-format  the renderer's choice of pixel format on a
 //                             window of this probe, and what swap it promises
@@ -15,7 +15,10 @@
 //   saver_probe covers        the renderer's cover windows: class, title,
 //                             flags, rectangle and owner
 //   saver_probe focus-cover   makes the first cover the foreground window
+//   saver_probe processes     the file name of every running process
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstdarg>
@@ -115,6 +118,45 @@ void versionInfo(const char* path) {
     }
 }
 
+// The quoted value that follows `key` in the manifest's text after `after`,
+// or nothing.
+std::string manifestValue(const std::string& text, const char* after, const char* key) {
+    const std::size_t element = text.find(after);
+    if (element == std::string::npos) {
+        return "";
+    }
+    const std::size_t start = text.find(key, element);
+    if (start == std::string::npos) {
+        return "";
+    }
+    const std::size_t valueStart = start + std::strlen(key);
+    const std::size_t valueEnd = text.find('"', valueStart);
+    return valueEnd == std::string::npos ? "" : text.substr(valueStart, valueEnd - valueStart);
+}
+
+BOOL CALLBACK listIconGroup(HMODULE module, LPCSTR, LPSTR name, LONG_PTR) {
+    HRSRC group = FindResourceA(module, name, MAKEINTRESOURCEA(14));
+    if (group == nullptr) {
+        return TRUE;
+    }
+    const BYTE* data = static_cast<const BYTE*>(LockResource(LoadResource(module, group)));
+    const WORD count = *reinterpret_cast<const WORD*>(data + 4);
+    for (WORD i = 0; i < count; ++i) {
+        IconGroupEntry entry;
+        std::memcpy(&entry, data + 6 + i * sizeof(entry), sizeof(entry));
+        // A width or height of 0 stands for 256.
+        const int width = entry.width == 0 ? 256 : entry.width;
+        const int height = entry.height == 0 ? 256 : entry.height;
+        if (IS_INTRESOURCE(name)) {
+            say("icon %u=%dx%d bits=%d\n", static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(name)),
+                width, height, entry.bitCount);
+        } else {
+            say("icon %s=%dx%d bits=%d\n", name, width, height, entry.bitCount);
+        }
+    }
+    return TRUE;
+}
+
 // Reads the resources from the file, since Wine does not hand out another
 // process's class icon.
 int resources(const char* path) {
@@ -123,23 +165,19 @@ int resources(const char* path) {
         say("cannot open\n");
         return 1;
     }
-    HRSRC group = FindResourceA(module, MAKEINTRESOURCEA(7002), MAKEINTRESOURCEA(14));
-    if (group != nullptr) {
-        const BYTE* data = static_cast<const BYTE*>(LockResource(LoadResource(module, group)));
-        const WORD count = *reinterpret_cast<const WORD*>(data + 4);
-        for (WORD i = 0; i < count; ++i) {
-            IconGroupEntry entry;
-            std::memcpy(&entry, data + 6 + i * sizeof(entry), sizeof(entry));
-            say("icon=%dx%d colours=%d bits=%d\n", entry.width, entry.height, entry.colourCount,
-                entry.bitCount);
-        }
-    }
+    EnumResourceNamesA(module, MAKEINTRESOURCEA(14), listIconGroup, 0);
     HRSRC manifest = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
     if (manifest != nullptr) {
-        const char* text = static_cast<const char*>(LockResource(LoadResource(module, manifest)));
-        const DWORD size = SizeofResource(module, manifest);
-        const char* found = std::search(text, text + size, "dpiAware", "dpiAware" + 8);
-        say("manifest dpi-aware=%d\n", found != text + size ? 1 : 0);
+        const char* data = static_cast<const char*>(LockResource(LoadResource(module, manifest)));
+        const std::string text(data, SizeofResource(module, manifest));
+        say("manifest dpi-aware=%d\n", text.find("dpiAware") != std::string::npos ? 1 : 0);
+        say("manifest level=%s\n",
+            manifestValue(text, "<requestedExecutionLevel", "level=\"").c_str());
+        say("manifest version=%s\n",
+            manifestValue(text, "<assemblyIdentity", "version=\"").c_str());
+        // Windows 10 and 11 know a program that names them by this id.
+        say("manifest windows10=%d\n",
+            text.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}") != std::string::npos ? 1 : 0);
     }
     FreeLibrary(module);
     versionInfo(path);
@@ -313,11 +351,31 @@ int focusCover() {
     return 0;
 }
 
+// What Wine's own tasklist does not show yet.
+int processes() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) {
+        say("no snapshot\n");
+        return 1;
+    }
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32First(snapshot, &entry); more;
+         more = Process32Next(snapshot, &entry)) {
+        say("process=%s\n", entry.szExeFile);
+    }
+    CloseHandle(snapshot);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "describe") == 0) {
         return describe();
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "processes") == 0) {
+        return processes();
     }
     if (argc >= 2 && std::strcmp(argv[1], "post-close") == 0) {
         return postClose();
@@ -343,7 +401,8 @@ int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "focus-cover") == 0) {
         return focusCover();
     }
-    say("usage: saver_probe describe | post-close | rival SECONDS | take-focus | resources EXE |\n"
+    say("usage: saver_probe describe | processes | post-close | rival SECONDS | take-focus | "
+        "resources EXE |\n"
         "       pixel-format | monitors | covers | focus-cover\n");
     return 2;
 }
