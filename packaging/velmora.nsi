@@ -158,21 +158,40 @@ FunctionEnd
         Rename "$INSTDIR\${name}" "$INSTDIR\${name}.old"
         Delete /REBOOTOK "$INSTDIR\${name}.old"
     ${EndIf}
+    ; Where even that failed (an aside copy still running too), the program
+    ; stays as it is rather than ask a question that /S cannot answer.
+    SetOverwrite try
     File "/oname=${name}" "${source}"
+    SetOverwrite on
 !macroend
 
-; Removes a program of the folder; one that stays in use is marked to go at
-; the next restart and added to $5, the list of what is left.
+; Removes a program of the folder. One that stays in use is renamed aside,
+; which Windows allows for a running program, and marked to go at the next
+; restart; what is left is added to $5. Only the aside name is marked, so a
+; new install before the restart is not removed with it.
 !macro RemoveInUse name
     !insertmacro DeleteInUse "un." "$INSTDIR\${name}"
     ${If} ${FileExists} "$INSTDIR\${name}"
-        Delete /REBOOTOK "$INSTDIR\${name}"
-        StrCpy $5 '$5 "$INSTDIR\${name}"'
+        Delete "$INSTDIR\${name}.old"
+        ClearErrors
+        Rename "$INSTDIR\${name}" "$INSTDIR\${name}.old"
+        ${If} ${Errors}
+            Delete /REBOOTOK "$INSTDIR\${name}"
+            StrCpy $5 '$5 "$INSTDIR\${name}"'
+        ${Else}
+            Delete /REBOOTOK "$INSTDIR\${name}.old"
+            StrCpy $5 '$5 "$INSTDIR\${name}.old"'
+        ${EndIf}
     ${EndIf}
 !macroend
 
 Section "Velmora"
     SetOutPath "$INSTDIR"
+    ; An uninstall that waited for a restart is over: its last step must not
+    ; remove this install at the next logon.
+    DeleteRegValue HKCU "${RUNONCE_KEY}" "Velmora uninstall"
+    Delete "$INSTDIR\Velmora.scr.old"
+    Delete "$INSTDIR\Velmora.dll.old"
     ; Velmora.ini is never written here, so an update keeps the user's choice.
     ; Windows on ARM runs this installer under emulation and reports a 64-bit
     ; system there too, yet cannot run x64 programs before Windows 11: the
@@ -258,10 +277,14 @@ Section "Uninstall"
     !insertmacro RestorePreviousSaver
 
     StrCpy $5 ""
+    ; Copies that an update or an earlier uninstall renamed aside.
+    Delete /REBOOTOK "$INSTDIR\Velmora.scr.old"
+    Delete /REBOOTOK "$INSTDIR\Velmora.dll.old"
+    ${If} ${FileExists} "$INSTDIR\Velmora.???.old"
+        StrCpy $5 '$5 "$INSTDIR\Velmora.scr.old" "$INSTDIR\Velmora.dll.old"'
+    ${EndIf}
     !insertmacro RemoveInUse "Velmora.scr"
-    !insertmacro RemoveInUse "Velmora.scr.old"
     !insertmacro RemoveInUse "Velmora.dll"
-    !insertmacro RemoveInUse "Velmora.dll.old"
     Delete "$INSTDIR\Velmora.ini"
     Delete "$INSTDIR\Readme.txt"
     Delete "$INSTDIR\License.txt"

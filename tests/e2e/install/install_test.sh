@@ -264,22 +264,17 @@ uninstall_during_preview() {
     e2e_expect_running preview 2
     e2e_run uninstall-preview "$folder/Uninstall.exe" /S
     e2e_assert_equal "$E2E_EXIT_CODE" 0 "exit code of the uninstaller during the preview"
-    local left=() file
     wait_uninstalled() {
         [ ! -e "$folder/Uninstall.exe" ] || [ -n "$(e2e_registry_value "$RUNONCE" 'Velmora uninstall')" ]
     }
     e2e_poll 20 wait_uninstalled || e2e_fail "the uninstaller did not finish"
-    sleep 1
-    for file in Velmora.scr Velmora.dll Velmora.ini Readme.txt License.txt Uninstall.exe; do
-        [ ! -e "$folder/$file" ] || left+=("$file")
-    done
+    local left=() file renames
+    [ ! -d "$folder" ] || mapfile -t left < <(ls -A "$folder")
     if [ ${#left[@]} -eq 0 ]; then
-        folder_gone || e2e_fail "the folder stays though it is empty"
         [ -z "$(e2e_registry_value "$UNINSTALL" DisplayName)" ] ||
             e2e_fail "the entry stays though every file has gone"
         e2e_log "uninstalled during the preview: every file went at once, and the entry with them"
     else
-        local renames
         renames=$(pending_renames)
         for file in "${left[@]}"; do
             grep -qiF "$file" <<<"$renames" ||
@@ -289,19 +284,30 @@ uninstall_during_preview() {
             "the entry while files are left for the restart"
         [ -n "$(e2e_registry_value "$RUNONCE" 'Velmora uninstall')" ] ||
             e2e_fail "nothing removes the entry after the restart"
-        e2e_log "uninstalled during the preview: ${left[*]} left for the restart, the entry stays till then"
+        e2e_log "uninstalled during the preview: ${left[*]} left for the restart, the entry stays" \
+            "till then; marked: $(tr -s ' ' <<<"$renames" | tail -n 1)"
     fi
     touch "$ready.stop"
     e2e_wait_exit host 15
     e2e_wait_exit preview 15
 }
 
-# What the restart would finish, done by hand, so that the prefix is left as
-# it was found.
-clean_up_after_restart() {
-    rm -rf "$folder"
-    _e2e_wine reg delete "$UNINSTALL" /f >/dev/null 2>&1 || true
-    _e2e_wine reg delete "$RUNONCE" /v 'Velmora uninstall' /f >/dev/null 2>&1 || true
+# Installing again before the restart: the new programs are not among what the
+# restart removes, and the uninstall's last step is called off.
+reinstall_before_restart() {
+    install_silently reinstall-before-restart
+    check_installed
+    [ -z "$(e2e_registry_value "$RUNONCE" 'Velmora uninstall')" ] ||
+        e2e_fail "the last step of the earlier uninstall would remove the new install"
+    ! grep -qiE 'Velmora\.(scr|dll)(\\0|$)' <<<"$(pending_renames)" ||
+        e2e_fail "the restart would remove the new programs: $(pending_renames)"
+    [ -z "$(ls "$folder" | grep '\.old$')" ] || e2e_fail "copies set aside are left: $(ls "$folder")"
+    uninstall_silently uninstall-after-preview
+}
+
+# The restart never comes in this prefix: what it would do is dropped, so that
+# the prefix is left as it was found.
+forget_restart() {
     _e2e_wine reg delete "$SESSION_MANAGER" /v PendingFileRenameOperations /f >/dev/null 2>&1 || true
 }
 
@@ -343,5 +349,6 @@ expect_saver_setting "$THIRD_SAVER|1" "a saver chosen after the install"
 install_silently reinstall-preview
 check_installed
 uninstall_during_preview
-clean_up_after_restart
+reinstall_before_restart
+forget_restart
 set_saver "" 0
