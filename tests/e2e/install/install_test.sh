@@ -301,7 +301,10 @@ reinstall_before_restart() {
         e2e_fail "the last step of the earlier uninstall would remove the new install"
     ! grep -qiE 'Velmora\.(scr|dll)(\\0|$)' <<<"$(pending_renames)" ||
         e2e_fail "the restart would remove the new programs: $(pending_renames)"
-    [ -z "$(ls "$folder" | grep '\.old$')" ] || e2e_fail "copies set aside are left: $(ls "$folder")"
+    local aside
+    for aside in "$folder"/*.old; do
+        [ ! -e "$aside" ] || e2e_fail "copies set aside are left: $(ls "$folder")"
+    done
     uninstall_silently uninstall-after-preview
 }
 
@@ -310,6 +313,16 @@ reinstall_before_restart() {
 forget_restart() {
     _e2e_wine reg delete "$SESSION_MANAGER" /v PendingFileRenameOperations /f >/dev/null 2>&1 || true
 }
+
+# The installer itself: the programs' icon, drawn sharp at the system's
+# resolution.
+installer=$(probe_resources installer "$(e2e_windows_path "$setup")")
+e2e_assert_equal "$(sed -n 's/^icon [^=]*=\([0-9x]*\) bits=32$/\1/p' <<<"$installer" | sort -n | xargs)" \
+    "$ICON_SIZES" "32-bit icon images of the installer"
+# Whole, since grep -q would cut strings short and fail the pipe.
+installer_texts=$(strings -n 6 "$setup")
+grep -q '<dpiAware[^>]*>true</dpiAware>' <<<"$installer_texts" ||
+    e2e_fail "the installer's manifest does not declare it DPI-aware"
 
 # An earlier saver, switched off: kept by the install, given back by the
 # uninstall.
