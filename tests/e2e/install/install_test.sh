@@ -118,10 +118,16 @@ check_installed_program() {
     e2e_assert_equal "$icons" "$ICON_SIZES" "32-bit icon images of $file"
 }
 
+# check_installed [FOLDER]: what an install into the user's program folder, or
+# into the Windows FOLDER given, leaves.
 check_installed() {
     location=$(e2e_registry_value "$UNINSTALL" InstallLocation)
-    [[ $location == *'\AppData\Local\Programs\Velmora' ]] ||
-        e2e_fail "installed into '$location', not the user's program folder"
+    if [ -n "${1:-}" ]; then
+        e2e_assert_equal "$location" "$1" "the folder of the install"
+    else
+        [[ $location == *'\AppData\Local\Programs\Velmora' ]] ||
+            e2e_fail "installed into '$location', not the user's program folder"
+    fi
     folder=$(e2e_unix_path "$location")
     local file
     for file in Velmora.scr Velmora.dll Readme.txt License.txt Uninstall.exe; do
@@ -145,6 +151,9 @@ check_installed() {
         "\"$location\\Uninstall.exe\" /S" "QuietUninstallString"
     e2e_assert_equal "$(e2e_registry_value "$UNINSTALL" DisplayIcon)" "$location\\Velmora.scr" \
         "DisplayIcon"
+    # The maker's page where the build names one, else none.
+    e2e_assert_equal "$(e2e_registry_value "$UNINSTALL" URLInfoAbout)" "${VELMORA_MAKER_URL:-}" \
+        "URLInfoAbout"
     # Windows shows the size in KiB; the folder holds two programs and the
     # uninstaller, so it cannot be small.
     local size kib
@@ -329,6 +338,7 @@ grep -q '<dpiAware[^>]*>true</dpiAware>' <<<"$installer_texts" ||
 set_saver "$OTHER_SAVER" 0
 install_silently install
 check_installed
+default_folder=$folder
 e2e_assert_equal "$(kept_saver)" "$OTHER_SAVER|0" "the earlier saver in the uninstall key"
 run_installed_saver
 save_from_installed_dialog
@@ -364,4 +374,16 @@ check_installed
 uninstall_during_preview
 reinstall_before_restart
 forget_restart
+
+# An install into a folder of the user's choice (/D=), then an update without
+# one: the update goes where the first install went.
+# (NSIS takes /D= only unquoted, so the folder has no blank.)
+readonly CHOSEN='C:\users\Public\VelmoraElsewhere'
+e2e_run chosen "$setup" /S "/D=$CHOSEN"
+e2e_assert_equal "$E2E_EXIT_CODE" 0 "exit code of the installer into a chosen folder"
+check_installed "$CHOSEN"
+install_silently update-chosen
+check_installed "$CHOSEN"
+[ ! -e "$default_folder" ] || e2e_fail "the update went into $default_folder, not the chosen folder"
+uninstall_silently uninstall-chosen
 set_saver "" 0
