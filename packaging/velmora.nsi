@@ -28,7 +28,6 @@ ManifestDPIAware true
 !define SPIF_UPDATE_AND_SEND 3
 ; OpenProcess: end it and wait for it.
 !define PROCESS_TERMINATE_AND_WAIT 0x100001
-!define MOVEFILE_DELAY_UNTIL_REBOOT 4
 
 Name "Velmora"
 OutFile "${OUTFILE}"
@@ -296,9 +295,8 @@ Section "Uninstall"
         ; A program is still in use (a preview, say) and goes at the next
         ; restart. Until then Velmora stays among the user's programs with
         ; its uninstaller, so that nothing is left without an entry; at the
-        ; next logon the rest of the folder and the entry go together.
-        System::Call 'kernel32::MoveFileExW(w "$INSTDIR\Uninstall.exe", p 0, i ${MOVEFILE_DELAY_UNTIL_REBOOT})'
-        RMDir /REBOOTOK "$INSTDIR"
+        ; next logon the uninstaller, the folder and the entry go together.
+        ; A new install before then calls this off and keeps its uninstaller.
         WriteRegStr HKCU "${RUNONCE_KEY}" "Velmora uninstall" \
             'cmd.exe /d /c del /f /q$5 "$INSTDIR\Uninstall.exe" & rd "$INSTDIR" && reg.exe delete "HKCU\${UNINSTALL_KEY}" /f'
     ${EndIf}

@@ -266,6 +266,7 @@ pending_renames() {
 # programs goes only with the last file.
 uninstall_during_preview() {
     local ready="$E2E_RUN_DIR/host.ready" host
+    rm -f "$ready" "$ready.stop"
     e2e_start host frontend_probe.exe window "Preview host" "$(e2e_windows_path "$ready")" 60
     e2e_poll 10 test -s "$ready" || e2e_fail "the preview host made no window"
     host=$(tr -d '\r\n' <"$ready")
@@ -284,15 +285,19 @@ uninstall_during_preview() {
             e2e_fail "the entry stays though every file has gone"
         e2e_log "uninstalled during the preview: every file went at once, and the entry with them"
     else
+        # A program waits for the restart; the uninstaller, which the entry
+        # needs until then, for the logon's last step.
+        local last_step
         renames=$(pending_renames)
+        last_step=$(e2e_registry_value "$RUNONCE" 'Velmora uninstall')
         for file in "${left[@]}"; do
-            grep -qiF "$file" <<<"$renames" ||
-                e2e_fail "$file is left and not marked for the restart: $renames"
+            grep -qiF "$file" <<<"$renames$last_step" ||
+                e2e_fail "$file is left and neither marked for the restart nor named by" \
+                    "the logon's last step: $renames / $last_step"
         done
         e2e_assert_equal "$(e2e_registry_value "$UNINSTALL" DisplayName)" Velmora \
             "the entry while files are left for the restart"
-        [ -n "$(e2e_registry_value "$RUNONCE" 'Velmora uninstall')" ] ||
-            e2e_fail "nothing removes the entry after the restart"
+        grep -qF "$UNINSTALL" <<<"$last_step" || e2e_fail "nothing removes the entry after the restart"
         e2e_log "uninstalled during the preview: ${left[*]} left for the restart, the entry stays" \
             "till then; marked: $(tr -s ' ' <<<"$renames" | tail -n 1)"
     fi
@@ -314,14 +319,34 @@ reinstall_before_restart() {
     for aside in "$folder"/*.old; do
         [ ! -e "$aside" ] || e2e_fail "copies set aside are left: $(ls "$folder")"
     done
-    uninstall_silently uninstall-after-preview
 }
 
-# The restart never comes in this prefix: what it would do is dropped, so that
-# the prefix is left as it was found.
-forget_restart() {
-    _e2e_wine reg delete "$SESSION_MANAGER" /v PendingFileRenameOperations /f >/dev/null 2>&1 || true
+# A restart: Wine's restart carries out the pending renames and deletions;
+# then the user's RunOnce commands run as at the next logon, which Wine's
+# restart leaves out: each value is removed and its command run, as Windows
+# does.
+restart_session() {
+    _e2e_wine wineboot -r >>"$E2E_RUN_DIR/wineboot.log" 2>&1 || e2e_fail "wineboot -r failed"
+    local command
+    # Absent after an install that called it off; reg then fails.
+    command=$(e2e_registry_value "$RUNONCE" 'Velmora uninstall') || command=
+    if [ -n "$command" ]; then
+        _e2e_wine reg delete "$RUNONCE" /v 'Velmora uninstall' /f >/dev/null 2>&1
+        # Word for word as a batch line: handed over as one argument, Wine
+        # would quote it anew.
+        printf '%s\r\n' "${command#cmd.exe /d /c }" >"$E2E_RUN_DIR/logon.cmd"
+        _e2e_wine cmd.exe /d /c "$(e2e_windows_path "$E2E_RUN_DIR/logon.cmd")" \
+            >>"$E2E_RUN_DIR/logon.log" 2>&1 ||
+            e2e_fail "the logon's last step failed: $(iconv -f CP932 -t UTF-8 "$E2E_RUN_DIR/logon.log")"
+    fi
+    e2e_log "restarted the session${command:+, and ran at the logon: $command}"
 }
+
+uninstalled_by_restart() {
+    folder_gone && [ -z "$(e2e_registry_value "$UNINSTALL" DisplayName)" ] &&
+        [ -z "$(e2e_registry_value "$RUNONCE" 'Velmora uninstall')" ]
+}
+
 
 # The installer itself: the programs' icon, drawn sharp at the system's
 # resolution.
@@ -373,7 +398,14 @@ install_silently reinstall-preview
 check_installed
 uninstall_during_preview
 reinstall_before_restart
-forget_restart
+restart_session
+check_installed
+uninstall_during_preview
+restart_session
+e2e_poll 20 uninstalled_by_restart ||
+    e2e_fail "after the restart: $(ls -A "$folder" 2>&1), entry '$(e2e_registry_value \
+        "$UNINSTALL" DisplayName)', RunOnce '$(e2e_registry_value "$RUNONCE" 'Velmora uninstall')'"
+e2e_log "the restart finished the uninstall: no folder, no entry"
 
 # An install into a folder of the user's choice (/D=), then an update without
 # one: the update goes where the first install went.
