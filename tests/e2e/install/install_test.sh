@@ -29,6 +29,7 @@ readonly SESSION_MANAGER='HKLM\System\CurrentControlSet\Control\Session Manager'
 readonly OTHER_SAVER='C:\windows\system32\other.scr'
 readonly THIRD_SAVER='C:\windows\system32\third.scr'
 readonly ICON_SIZES='16x16 24x24 32x32 48x48 256x256'
+readonly FINISH_OFFER='box=.* text=(Open the screen saver settings|スクリーンセーバーの設定を開く)$'
 
 # The programs of the zip and of the installer (both architectures) as they
 # ship: no debugging sections, and a manifest that runs them as the user, names
@@ -358,6 +359,49 @@ installer_texts=$(strings -n 6 "$setup")
 grep -q '<dpiAware[^>]*>true</dpiAware>' <<<"$installer_texts" ||
     e2e_fail "the installer's manifest does not declare it DPI-aware"
 
+# The installer's own window (its title is the installer's language's), and
+# its page's controls as saver_probe lists them.
+setup_window() {
+    xdotool search --name '^Velmora ' 2>/dev/null | head -n 1 || true
+}
+
+setup_window_shown() {
+    [ -n "$(setup_window)" ]
+}
+
+setup_page() {
+    e2e_run page saver_probe.exe page Velmora >/dev/null
+    tr -d '\r' <"$(e2e_stdout page)"
+}
+
+finish_page_shown() {
+    grep -qE "$FINISH_OFFER" <<<"$(setup_page)"
+}
+
+# Installed as a person does it, through the pages: the finish page offers to
+# open the screen saver settings, ticked; left unticked, finishing starts
+# nothing (Wine has no screen saver settings to open).
+install_with_pages() {
+    e2e_start pages "$setup"
+    e2e_poll 20 setup_window_shown ||
+        e2e_fail "the installer shows no window: $(xdotool search --name . getwindowname %@ 2>&1 | xargs)"
+    local window
+    window=$(setup_window)
+    e2e_wait_focus "$window"
+    # The licence page: its default button agrees.
+    e2e_key Return
+    e2e_poll 20 finish_page_shown || e2e_fail "no finish page that offers the settings: $(setup_page)"
+    grep -E "$FINISH_OFFER" <<<"$(setup_page)" | grep -q 'box=1 checked=1' ||
+        e2e_fail "the offer to open the settings is not a ticked box: $(setup_page)"
+    e2e_run untick saver_probe.exe page Velmora untick
+    e2e_wait_focus "$(setup_window)"
+    e2e_key Return
+    e2e_wait_exit pages 20
+    e2e_assert_equal "$E2E_EXIT_CODE" 0 "exit code of the installer with its pages"
+    check_installed
+    e2e_log "the finish page offered to open the screen saver settings"
+}
+
 # An earlier saver, switched off: kept by the install, given back by the
 # uninstall.
 set_saver "$OTHER_SAVER" 0
@@ -394,8 +438,7 @@ set_saver "$THIRD_SAVER" 1
 uninstall_silently uninstall-third
 expect_saver_setting "$THIRD_SAVER|1" "a saver chosen after the install"
 
-install_silently reinstall-preview
-check_installed
+install_with_pages
 uninstall_during_preview
 reinstall_before_restart
 restart_session

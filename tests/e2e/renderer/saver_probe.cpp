@@ -16,6 +16,10 @@
 //                             flags, rectangle and owner
 //   saver_probe focus-cover   makes the first cover the foreground window
 //   saver_probe processes     the file name of every running process
+//   saver_probe page PREFIX [untick]
+//                             the controls of the top-level dialog whose title
+//                             starts with PREFIX: class, check state and text
+//                             (UTF-8); with untick, clears its ticked boxes
 #include <windows.h>
 // After windows.h, whose types it uses.
 #include <tlhelp32.h>
@@ -351,6 +355,69 @@ int focusCover() {
     return 0;
 }
 
+std::string utf8(const wchar_t* text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string out(size > 0 ? static_cast<std::size_t>(size) : 1, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, &out[0], size, nullptr, nullptr);
+    out.resize(std::strlen(out.c_str()));
+    return out;
+}
+
+struct PageSearch {
+    std::wstring prefix;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK findPage(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<PageSearch*>(data);
+    wchar_t title[256] = {};
+    wchar_t className[64] = {};
+    GetWindowTextW(window, title, 256);
+    GetClassNameW(window, className, 64);
+    if (std::wstring(className) == L"#32770" && IsWindowVisible(window) &&
+        std::wstring(title).compare(0, search->prefix.size(), search->prefix) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK collectChild(HWND window, LPARAM data) {
+    reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
+    return TRUE;
+}
+
+// The visible controls of a dialog such as an installer's page.
+int page(const char* prefix, bool untick) {
+    PageSearch search;
+    search.prefix.assign(prefix, prefix + std::strlen(prefix));
+    EnumWindows(findPage, reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr) {
+        say("no window\n");
+        return 1;
+    }
+    std::vector<HWND> children;
+    EnumChildWindows(search.found, collectChild, reinterpret_cast<LPARAM>(&children));
+    for (HWND child : children) {
+        if (!IsWindowVisible(child)) {
+            continue;
+        }
+        wchar_t className[64] = {};
+        wchar_t text[512] = {};
+        GetClassNameW(child, className, 64);
+        GetWindowTextW(child, text, 512);
+        const bool box = std::wstring(className) == L"Button" &&
+                         (GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX;
+        const LRESULT checked = box ? SendMessageW(child, BM_GETCHECK, 0, 0) : 0;
+        say("control class=%s box=%d checked=%d text=%s\n", utf8(className).c_str(), box ? 1 : 0,
+            checked == BST_CHECKED ? 1 : 0, utf8(text).c_str());
+        if (untick && checked == BST_CHECKED) {
+            SendMessageW(child, BM_SETCHECK, BST_UNCHECKED, 0);
+        }
+    }
+    return 0;
+}
+
 // What Wine's own tasklist does not show yet.
 int processes() {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
@@ -373,6 +440,9 @@ int processes() {
 int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "describe") == 0) {
         return describe();
+    }
+    if (argc >= 3 && std::strcmp(argv[1], "page") == 0) {
+        return page(argv[2], argc >= 4 && std::strcmp(argv[3], "untick") == 0);
     }
     if (argc >= 2 && std::strcmp(argv[1], "processes") == 0) {
         return processes();
@@ -401,8 +471,8 @@ int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "focus-cover") == 0) {
         return focusCover();
     }
-    say("usage: saver_probe describe | processes | post-close | rival SECONDS | take-focus | "
-        "resources EXE |\n"
-        "       pixel-format | monitors | covers | focus-cover\n");
+    say("usage: saver_probe describe | processes | page PREFIX [untick] | post-close |\n"
+        "       rival SECONDS | take-focus | resources EXE | pixel-format | monitors |\n"
+        "       covers | focus-cover\n");
     return 2;
 }
