@@ -7,9 +7,11 @@
 # beside it; an update keeps the user's Velmora.ini and replaces a running
 # saver's programs; the uninstaller removes everything, gives back the saver
 # the user had before while the setting still names Velmora, and keeps the
-# entry among the user's programs as long as a file in use is left. What needs
-# no Windows program is checked first, on every host: the shipped programs
-# carry no debugging sections, and their manifests are complete.
+# entry among the user's programs as long as a file in use is left, until the
+# restart; the finish page offers the screen saver settings; an update goes
+# where an install with /D= went. What needs no Windows program is checked
+# first, on every host: the shipped programs carry no debugging sections, and
+# their manifests are complete.
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 
@@ -23,7 +25,6 @@ source "$here/../settings_dialog/dialog_steps.sh"
 
 readonly DESKTOP='HKCU\Control Panel\Desktop'
 readonly UNINSTALL='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
-
 readonly RUNONCE='HKCU\Software\Microsoft\Windows\CurrentVersion\RunOnce'
 readonly SESSION_MANAGER='HKLM\System\CurrentControlSet\Control\Session Manager'
 readonly OTHER_SAVER='C:\windows\system32\other.scr'
