@@ -189,6 +189,7 @@ Section "Velmora"
     ; An uninstall that waited for a restart is over: its last step must not
     ; remove this install at the next logon.
     DeleteRegValue HKCU "${RUNONCE_KEY}" "Velmora uninstall"
+    Call EndRunningVelmora
     Delete "$INSTDIR\Velmora.scr.old"
     Delete "$INSTDIR\Velmora.dll.old"
     ; Velmora.ini is never written here, so an update keeps the user's choice.
@@ -273,6 +274,7 @@ SectionEnd
 !macroend
 
 Section "Uninstall"
+    Call un.EndRunningVelmora
     !insertmacro RestorePreviousSaver
 
     StrCpy $5 ""
