@@ -25,5 +25,10 @@ function(velmora_windows_program target)
     MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
   if(NOT MSVC)
     target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
+    # The static runtime brings its debugging sections along, about half of
+    # a program's size; the programs that are built to ship (every build but
+    # Debug) leave them and the symbols out, so the programs the tests run
+    # are the very bytes the package carries.
+    target_link_options(${target} PRIVATE $<$<NOT:$<CONFIG:Debug>>:-s>)
   endif()
 endfunction()

@@ -31,3 +31,16 @@ function(velmora_version_resource target file_name description)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/version_info.rc.in ${resource} @ONLY)
   target_sources(${target} PRIVATE ${resource})
 endfunction()
+
+# velmora_program_manifest(<target> <rc file> <manifest file name> <assembly name>)
+# Makes the program's manifest from cmake/program.manifest.in with the
+# project's version, in the target's build folder, where the program's .rc
+# file finds it by name.
+function(velmora_program_manifest target rc_file file_name assembly_name)
+  set(VELMORA_MANIFEST_NAME "${assembly_name}")
+  set(VELMORA_MANIFEST_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}.0")
+  set(manifest ${CMAKE_CURRENT_BINARY_DIR}/${file_name})
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/program.manifest.in ${manifest} @ONLY)
+  target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR})
+  set_property(SOURCE ${rc_file} APPEND PROPERTY OBJECT_DEPENDS ${manifest})
+endfunction()

@@ -7,7 +7,7 @@
 //   saver_probe rival SECONDS a window of the saver class titled
 //                             "Screensaver" that reports each activation
 //   saver_probe take-focus    makes a window of its own the foreground one
-//   saver_probe resources EXE the program's icon group 7002, manifest and
+//   saver_probe resources EXE the program's icon groups, manifest and
 //                             version information
 //   saver_probe pixel-format  the renderer's choice of pixel format on a
 //                             window of this probe, and what swap it promises
@@ -15,7 +15,14 @@
 //   saver_probe covers        the renderer's cover windows: class, title,
 //                             flags, rectangle and owner
 //   saver_probe focus-cover   makes the first cover the foreground window
+//   saver_probe processes     the file name of every running process
+//   saver_probe page PREFIX [untick]
+//                             the controls of the top-level dialog whose title
+//                             starts with PREFIX: class, check state and text
+//                             (UTF-8); with untick, clears its ticked boxes
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstdarg>
@@ -115,6 +122,45 @@ void versionInfo(const char* path) {
     }
 }
 
+// The quoted value that follows `key` in the manifest's text after `after`,
+// or nothing.
+std::string manifestValue(const std::string& text, const char* after, const char* key) {
+    const std::size_t element = text.find(after);
+    if (element == std::string::npos) {
+        return "";
+    }
+    const std::size_t start = text.find(key, element);
+    if (start == std::string::npos) {
+        return "";
+    }
+    const std::size_t valueStart = start + std::strlen(key);
+    const std::size_t valueEnd = text.find('"', valueStart);
+    return valueEnd == std::string::npos ? "" : text.substr(valueStart, valueEnd - valueStart);
+}
+
+BOOL CALLBACK listIconGroup(HMODULE module, LPCSTR, LPSTR name, LONG_PTR) {
+    HRSRC group = FindResourceA(module, name, MAKEINTRESOURCEA(14));
+    if (group == nullptr) {
+        return TRUE;
+    }
+    const BYTE* data = static_cast<const BYTE*>(LockResource(LoadResource(module, group)));
+    const WORD count = *reinterpret_cast<const WORD*>(data + 4);
+    for (WORD i = 0; i < count; ++i) {
+        IconGroupEntry entry;
+        std::memcpy(&entry, data + 6 + i * sizeof(entry), sizeof(entry));
+        // A width or height of 0 stands for 256.
+        const int width = entry.width == 0 ? 256 : entry.width;
+        const int height = entry.height == 0 ? 256 : entry.height;
+        if (IS_INTRESOURCE(name)) {
+            say("icon %u=%dx%d bits=%d\n", static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(name)),
+                width, height, entry.bitCount);
+        } else {
+            say("icon %s=%dx%d bits=%d\n", name, width, height, entry.bitCount);
+        }
+    }
+    return TRUE;
+}
+
 // Reads the resources from the file, since Wine does not hand out another
 // process's class icon.
 int resources(const char* path) {
@@ -123,23 +169,19 @@ int resources(const char* path) {
         say("cannot open\n");
         return 1;
     }
-    HRSRC group = FindResourceA(module, MAKEINTRESOURCEA(7002), MAKEINTRESOURCEA(14));
-    if (group != nullptr) {
-        const BYTE* data = static_cast<const BYTE*>(LockResource(LoadResource(module, group)));
-        const WORD count = *reinterpret_cast<const WORD*>(data + 4);
-        for (WORD i = 0; i < count; ++i) {
-            IconGroupEntry entry;
-            std::memcpy(&entry, data + 6 + i * sizeof(entry), sizeof(entry));
-            say("icon=%dx%d colours=%d bits=%d\n", entry.width, entry.height, entry.colourCount,
-                entry.bitCount);
-        }
-    }
+    EnumResourceNamesA(module, MAKEINTRESOURCEA(14), listIconGroup, 0);
     HRSRC manifest = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
     if (manifest != nullptr) {
-        const char* text = static_cast<const char*>(LockResource(LoadResource(module, manifest)));
-        const DWORD size = SizeofResource(module, manifest);
-        const char* found = std::search(text, text + size, "dpiAware", "dpiAware" + 8);
-        say("manifest dpi-aware=%d\n", found != text + size ? 1 : 0);
+        const char* data = static_cast<const char*>(LockResource(LoadResource(module, manifest)));
+        const std::string text(data, SizeofResource(module, manifest));
+        say("manifest dpi-aware=%d\n", text.find("dpiAware") != std::string::npos ? 1 : 0);
+        say("manifest level=%s\n",
+            manifestValue(text, "<requestedExecutionLevel", "level=\"").c_str());
+        say("manifest version=%s\n",
+            manifestValue(text, "<assemblyIdentity", "version=\"").c_str());
+        // Windows 10 and 11 know a program that names them by this id.
+        say("manifest windows10=%d\n",
+            text.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}") != std::string::npos ? 1 : 0);
     }
     FreeLibrary(module);
     versionInfo(path);
@@ -313,11 +355,97 @@ int focusCover() {
     return 0;
 }
 
+std::string utf8(const wchar_t* text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string out(size > 0 ? static_cast<std::size_t>(size) : 1, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, &out[0], size, nullptr, nullptr);
+    out.resize(std::strlen(out.c_str()));
+    return out;
+}
+
+struct PageSearch {
+    std::wstring prefix;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK findPage(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<PageSearch*>(data);
+    wchar_t title[256] = {};
+    wchar_t className[64] = {};
+    GetWindowTextW(window, title, 256);
+    GetClassNameW(window, className, 64);
+    if (std::wstring(className) == L"#32770" && IsWindowVisible(window) &&
+        std::wstring(title).compare(0, search->prefix.size(), search->prefix) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK collectChild(HWND window, LPARAM data) {
+    reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
+    return TRUE;
+}
+
+// The visible controls of a dialog such as an installer's page.
+int page(const char* prefix, bool untick) {
+    PageSearch search;
+    search.prefix.assign(prefix, prefix + std::strlen(prefix));
+    EnumWindows(findPage, reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr) {
+        say("no window\n");
+        return 1;
+    }
+    std::vector<HWND> children;
+    EnumChildWindows(search.found, collectChild, reinterpret_cast<LPARAM>(&children));
+    for (HWND child : children) {
+        if (!IsWindowVisible(child)) {
+            continue;
+        }
+        wchar_t className[64] = {};
+        wchar_t text[512] = {};
+        GetClassNameW(child, className, 64);
+        GetWindowTextW(child, text, 512);
+        const bool box = std::wstring(className) == L"Button" &&
+                         (GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX;
+        const LRESULT checked = box ? SendMessageW(child, BM_GETCHECK, 0, 0) : 0;
+        say("control class=%s box=%d checked=%d text=%s\n", utf8(className).c_str(), box ? 1 : 0,
+            checked == BST_CHECKED ? 1 : 0, utf8(text).c_str());
+        if (untick && checked == BST_CHECKED) {
+            SendMessageW(child, BM_SETCHECK, BST_UNCHECKED, 0);
+        }
+    }
+    return 0;
+}
+
+// What Wine's own tasklist does not show yet.
+int processes() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) {
+        say("no snapshot\n");
+        return 1;
+    }
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32First(snapshot, &entry); more;
+         more = Process32Next(snapshot, &entry)) {
+        say("process=%s\n", entry.szExeFile);
+    }
+    CloseHandle(snapshot);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "describe") == 0) {
         return describe();
+    }
+    if (argc >= 3 && std::strcmp(argv[1], "page") == 0) {
+        return page(argv[2], argc >= 4 && std::strcmp(argv[3], "untick") == 0);
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "processes") == 0) {
+        return processes();
     }
     if (argc >= 2 && std::strcmp(argv[1], "post-close") == 0) {
         return postClose();
@@ -343,7 +471,8 @@ int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "focus-cover") == 0) {
         return focusCover();
     }
-    say("usage: saver_probe describe | post-close | rival SECONDS | take-focus | resources EXE |\n"
-        "       pixel-format | monitors | covers | focus-cover\n");
+    say("usage: saver_probe describe | processes | page PREFIX [untick] | post-close |\n"
+        "       rival SECONDS | take-focus | resources EXE | pixel-format | monitors |\n"
+        "       covers | focus-cover\n");
     return 2;
 }

@@ -67,7 +67,10 @@ check_frames() {
 
 check_resources() {
     e2e_run resources saver_probe.exe resources "$(e2e_windows_path "$VELMORA_E2E_BIN_DIR/Velmora.dll")"
-    e2e_assert_equal "$(probe_value resources icon)" "32x32 colours=16 bits=4" "icon 7002"
+    local icons
+    icons=$(tr -d '\r' <"$(e2e_stdout resources)" |
+        sed -n 's/^icon 7002=\([0-9x]*\) bits=32$/\1/p' | sort -n | xargs)
+    e2e_assert_equal "$icons" "16x16 24x24 32x32 48x48 256x256" "32-bit images of icon 7002"
     e2e_assert_equal "$(probe_value resources 'manifest dpi-aware')" 1 "DPI-aware manifest"
     e2e_assert_equal "$(probe_value resources 'version ProductVersion')" "$VELMORA_VERSION" \
         "product version"
