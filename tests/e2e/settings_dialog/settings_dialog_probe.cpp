@@ -5,6 +5,7 @@
 // compare. Results one per line, closing with "N passed, M failed".
 //
 //   settings_dialog_probe look
+//   settings_dialog_probe message   (the open message box of Velmora.scr)
 //
 // Lines besides the checks:
 //   dpi N
@@ -13,9 +14,12 @@
 //   rect NAME X Y WIDTH HEIGHT      (screen pixels)
 //   repeat enabled=0|1 text=TEXT
 //   file TEXT                       (lbl_Fname, UTF-8)
+//   focus NAME                      (the control with the keyboard, or none)
+//   message TEXT                    (UTF-8, line ends as " / "; or "message none")
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -220,6 +224,42 @@ void LookAtRepeat(HWND panel) {
     std::printf("file %s\n", Utf8(TextOf(GetDlgItem(panel, ids::lbl_Fname))).c_str());
 }
 
+// The control that has the dialog thread's keyboard focus, by name; the
+// combo box's edit field counts as the combo box.
+void LookAtFocus(HWND dialog, HWND panel) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    std::string name = "none";
+    if (GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) &&
+        info.hwndFocus != nullptr) {
+        name = "other";
+        for (const Control& control : Controls()) {
+            const HWND window = GetDlgItem(control.onPanel ? panel : dialog, control.id);
+            if (window != nullptr &&
+                (window == info.hwndFocus || IsChild(window, info.hwndFocus))) {
+                name = control.name;
+            }
+        }
+    }
+    std::printf("focus %s\n", name.c_str());
+}
+
+// The text of the message box that Velmora.scr shows over its dialog.
+int Message() {
+    const HWND box = FindWindowA("#32770", kApplicationTitle);
+    std::wstring text;
+    if (box != nullptr) {
+        text = TextOf(GetDlgItem(box, 0xFFFF));
+        for (std::size_t at; (at = text.find(L'\n')) != std::wstring::npos;) {
+            text.replace(at, 1, L" / ");
+        }
+        text.erase(std::remove(text.begin(), text.end(), L'\r'), text.end());
+    }
+    std::printf("message %s\n", box != nullptr ? Utf8(text).c_str() : "none");
+    std::fflush(stdout);
+    return 0;
+}
+
 int Look() {
     // Coordinates as the dialog itself has them, whatever the resolution.
     SetProcessDPIAware();
@@ -237,6 +277,7 @@ int Look() {
     LookAtWindow(dialog, dpi);
     LookAtControls(dialog, panel, dpi);
     LookAtRepeat(panel);
+    LookAtFocus(dialog, panel);
     return Summary();
 }
 
@@ -246,6 +287,9 @@ int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "look") {
         return Look();
+    }
+    if (command == "message") {
+        return Message();
     }
     std::fprintf(stderr, "usage: see the head of settings_dialog_probe.cpp\n");
     return 2;
