@@ -6,6 +6,11 @@
 //
 //   settings_dialog_probe look
 //   settings_dialog_probe message   (the open message box of Velmora.scr)
+//   settings_dialog_probe cancel-chooser   (as its Cancel button would)
+//   settings_dialog_probe close-message    (as the message box's OK would)
+//   settings_dialog_probe place-chooser X Y
+//       moves the open-file dialog so that the first item of its file list
+//       lies at screen point X, Y; prints "item X Y" where it now lies
 //
 // Lines besides the checks:
 //   dpi N
@@ -18,6 +23,8 @@
 //   message TEXT                    (UTF-8, line ends as " / "; or "message none")
 
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -281,6 +288,62 @@ int Look() {
     return Summary();
 }
 
+BOOL CALLBACK FindFileList(HWND child, LPARAM found) {
+    if (ClassOf(child) == "SysListView32") {
+        *reinterpret_cast<HWND*>(found) = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The middle of the first item's name on the screen: a small icon, then the
+// name, half a line down from the top, or below the column headings in the
+// details view.
+POINT FirstItem(HWND list) {
+    POINT item{20, 8};
+    if ((GetWindowLongW(list, GWL_STYLE) & LVS_TYPEMASK) == LVS_REPORT) {
+        RECT heading{};
+        GetWindowRect(reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0)), &heading);
+        item.y += heading.bottom - heading.top;
+    }
+    ClientToScreen(list, &item);
+    return item;
+}
+
+HWND Chooser() {
+    return FindWindowW(L"#32770", WideFromShiftJis(kOpenFileTitle).c_str());
+}
+
+int CancelChooser() {
+    const HWND chooser = Chooser();
+    if (chooser != nullptr) {
+        PostMessageW(chooser, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    }
+    return chooser != nullptr ? 0 : 1;
+}
+
+int PlaceChooser(int x, int y) {
+    SetProcessDPIAware();
+    const HWND chooser = Chooser();
+    HWND list = nullptr;
+    if (chooser != nullptr) {
+        EnumChildWindows(chooser, FindFileList, reinterpret_cast<LPARAM>(&list));
+    }
+    if (list == nullptr) {
+        std::printf("no open-file dialog with a file list\n");
+        return 1;
+    }
+    POINT item = FirstItem(list);
+    RECT window;
+    GetWindowRect(chooser, &window);
+    SetWindowPos(chooser, nullptr, window.left + x - item.x, window.top + y - item.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    item = FirstItem(list);
+    std::printf("item %ld %ld\n", item.x, item.y);
+    std::fflush(stdout);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -290,6 +353,17 @@ int main(int argc, char** argv) {
     }
     if (command == "message") {
         return Message();
+    }
+    if (command == "close-message") {
+        const HWND box = FindWindowA("#32770", kApplicationTitle);
+        return box != nullptr && PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0) ? 0
+                                                                                                : 1;
+    }
+    if (command == "cancel-chooser") {
+        return CancelChooser();
+    }
+    if (command == "place-chooser" && argc > 3) {
+        return PlaceChooser(std::atoi(argv[2]), std::atoi(argv[3]));
     }
     std::fprintf(stderr, "usage: see the head of settings_dialog_probe.cpp\n");
     return 2;
