@@ -43,16 +43,14 @@ dialog_expect_face "$shot" Cmd_BGM enabled
 # dialog stays, no chooser opens, the maker's page does not open, nothing is
 # written.
 drag_to() {
-    local point
+    local x y
     # shellcheck disable=SC2086 # X and Y
     e2e_mousemove $1
     sleep 0.1
     xdotool mousedown 1
-    point=$(dialog_point "$2")
-    # shellcheck disable=SC2086 # X and Y
-    e2e_mousemove $point
-    # shellcheck disable=SC2086 # X and Y
-    e2e_mousemove $(awk '{ print $1 + 1, $2 }' <<<"$point")
+    read -r x y <<<"$(dialog_point "$2")"
+    e2e_mousemove "$x" "$y"
+    e2e_mousemove $((x + 1)) "$y"
     sleep 0.2
     xdotool mouseup 1
 }
