@@ -84,7 +84,9 @@ std::optional<std::int32_t> WholeNumber(std::string_view text) {
     return static_cast<std::int32_t>(*number);
 }
 
-// The largest font size the system's font choosers offer.
+// The sizes the system's font chooser offers; a smaller one would also be
+// written back as 0.
+constexpr double kSmallestPoints = 1;
 constexpr double kLargestPoints = 1638;
 
 std::optional<double> Points(std::string_view text) {
@@ -96,8 +98,8 @@ std::optional<double> Points(std::string_view text) {
     const double points = std::strtod(digits.c_str(), &end);
     // "infpt", "nanpt" and "1e999pt" read as numbers too; a size becomes a
     // whole number of pixels later, so only a size a font can have passes.
-    if (end != digits.c_str() + digits.size() || !std::isfinite(points) || !(points > 0) ||
-        points > kLargestPoints) {
+    if (end != digits.c_str() + digits.size() || !std::isfinite(points) ||
+        !(points >= kSmallestPoints) || points > kLargestPoints) {
         return std::nullopt;
     }
     return points;

@@ -212,10 +212,10 @@ TEST(PropertySetsText, AFontSizeMustBeOneAFontCanHave) {
         bool read;
     };
     const Case cases[] = {
-        {"9.75pt", true},  {"1638pt", true},      {"0.5pt", true},    {"infpt", false},
-        {"INFpt", false},  {"infinitypt", false}, {"nanpt", false},   {"1e999pt", false},
-        {"1639pt", false}, {"-9pt", false},       {"0pt", false},     {"pt", false},
-        {"9.75", false},   {"1e308pt", false},    {"1e-320pt", true},
+        {"9.75pt", true},  {"1638pt", true},      {"1pt", true},       {"infpt", false},
+        {"INFpt", false},  {"infinitypt", false}, {"nanpt", false},    {"1e999pt", false},
+        {"1639pt", false}, {"-9pt", false},       {"0pt", false},      {"pt", false},
+        {"9.75", false},   {"1e308pt", false},    {"1e-320pt", false}, {"0.5pt", false},
     };
     for (const Case& c : cases) {
         const PropertySetsReading reading =
