@@ -73,7 +73,7 @@ dialog_activate
 # A double-click on a file in the chooser that lies over Set takes the file:
 # the chooser closes on the second press, whose release lands on Set and
 # must not save.
-dialog_open_chooser "$OPEN_TITLE"
+dialog_open_chooser "$OPEN_TITLE" dialog_click Cmd_BGM
 xdotool type --delay 20 "$(e2e_windows_path "$SAVER_MUSIC")"
 e2e_key Return
 sleep 0.5
@@ -89,7 +89,7 @@ e2e_expect_running first 1
 [ -z "$(dialog_profile_writes first)" ] || e2e_fail "the double-click's release saved"
 e2e_log "a double-click over Set took the file and left the dialog open"
 
-dialog_open_chooser "$OPEN_TITLE"
+dialog_open_chooser "$OPEN_TITLE" dialog_click Cmd_BGM
 xdotool type --delay 20 "$mp3_path"
 e2e_key Return
 e2e_wait_no_window "$OPEN_TITLE"

@@ -124,9 +124,7 @@ expect_focus lbl_BGM2
 dialog_expect_marks "$(dialog_shot file.png)" 2
 keys Tab
 expect_focus Cmd_BGM
-keys space
-open=$(e2e_wait_window "$OPEN_TITLE")
-e2e_wait_focus "$open"
+dialog_open_chooser "$OPEN_TITLE" keys space
 e2e_key Escape
 e2e_wait_no_window "$OPEN_TITLE"
 e2e_expect_running second 1

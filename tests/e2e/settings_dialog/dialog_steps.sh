@@ -223,21 +223,23 @@ _dialog_chooser_focused() {
     _e2e_has_focus "$(_e2e_find_window "$1")"
 }
 
-# dialog_open_chooser TITLE: a click on "..." until the open-file dialog has
-# the keyboard. On a loaded machine Wine's unmanaged windows sometimes leave
-# the keyboard with the dialog when the chooser opens, and no click moves it
+# dialog_open_chooser TITLE COMMAND...: runs the command that opens the
+# open-file dialog (a click on "...", Space on it) until the chooser has the
+# keyboard. On a loaded machine Wine's unmanaged windows sometimes leave the
+# keyboard with the dialog when the chooser opens, and no click moves it
 # there; the chooser is then cancelled from outside and opened again.
 dialog_open_chooser() {
-    local attempt
+    local title=$1 attempt
+    shift
     for attempt in 1 2 3; do
-        dialog_click Cmd_BGM
-        e2e_wait_window "$1" >/dev/null
-        if e2e_poll 4 _dialog_chooser_focused "$1"; then
+        "$@"
+        e2e_wait_window "$title" >/dev/null
+        if e2e_poll 4 _dialog_chooser_focused "$title"; then
             return
         fi
         e2e_log "the open-file dialog did not take the keyboard (attempt $attempt)"
         e2e_run cancel settings_dialog_probe.exe cancel-chooser
-        e2e_wait_no_window "$1"
+        e2e_wait_no_window "$title"
         dialog_activate
     done
     e2e_fail "the open-file dialog never took the keyboard"
