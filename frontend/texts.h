@@ -45,6 +45,18 @@ inline constexpr char kMusicFileFilterName[] =
     "BGM\xcc\xa7\xb2\xd9 (MP3 WAV)";  // BGMﾌｧｲﾙ (MP3 WAV)
 inline constexpr char kOpenFileTitle[] = "\xcc\xa7\xb2\xd9\x82\xf0\x8a\x4a\x82\xad";  // ﾌｧｲﾙを開く
 
+// The settings dialog's messages; the platform shows the path concerned
+// below the first.
+// 設定を保存できませんでした。次のﾌｧｲﾙに書き込めません：
+inline constexpr char kSaveFailed[] =
+    "\x90\xdd\x92\xe8\x82\xf0\x95\xdb\x91\xb6\x82\xc5\x82\xab\x82\xdc\x82\xb9\x82\xf1"
+    "\x82\xc5\x82\xb5\x82\xbd\x81\x42\x8e\x9f\x82\xcc\xcc\xa7\xb2\xd9\x82\xc9\x8f\x91"
+    "\x82\xab\x8d\x9e\x82\xdf\x82\xdc\x82\xb9\x82\xf1\x81\x46";
+// ﾌｧｲﾙのﾊﾟｽが長すぎるため、選べません。
+inline constexpr char kChosenPathTooLong[] =
+    "\xcc\xa7\xb2\xd9\x82\xcc\xca\xdf\xbd\x82\xaa\x92\xb7\x82\xb7\x82\xac\x82\xe9\x82"
+    "\xbd\x82\xdf\x81\x41\x91\x49\x82\xd7\x82\xdc\x82\xb9\x82\xf1\x81\x42";
+
 struct JapaneseText {
     const char* name;
     const char* bytes;
@@ -67,4 +79,6 @@ inline constexpr JapaneseText kJapaneseTexts[] = {
 
     {"kMusicFileFilterName", kMusicFileFilterName},
     {"kOpenFileTitle", kOpenFileTitle},
+    {"kSaveFailed", kSaveFailed},
+    {"kChosenPathTooLong", kChosenPathTooLong},
 };

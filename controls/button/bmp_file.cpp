@@ -1,7 +1,6 @@
 #include "bmp_file.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -10,6 +9,7 @@ namespace {
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kInfoHeaderSize = 40;
 constexpr int kPixelsPerMetreAt96Dpi = 3780;
+constexpr std::int32_t kLargestSide = 65536;
 
 void Put16(std::string& bytes, std::uint32_t value) {
     bytes += static_cast<char>(value & 0xFF);
@@ -81,17 +81,22 @@ bool ReadBmp(const std::string& bytes, RgbImage& image, std::string& error) {
         error = "not an uncompressed 24-bit bitmap";
         return false;
     }
-    if (width <= 0 || height == 0 || width > 65536 || std::abs(height) > 65536) {
+    // In 64 bits: the height may be INT32_MIN, and on a 32-bit system the
+    // size of a 65536 x 65536 picture wraps round in a size_t.
+    const std::int64_t rows64 = height < 0 ? -static_cast<std::int64_t>(height) : height;
+    if (width <= 0 || height == 0 || width > kLargestSide || rows64 > kLargestSide) {
         error = "a bitmap of an impossible size";
         return false;
     }
     const bool bottomUp = height > 0;
-    const int rows = std::abs(height);
-    const std::size_t rowSize = RowSize(width);
-    if (pixelOffset > bytes.size() || bytes.size() - pixelOffset < rowSize * rows) {
+    const int rows = static_cast<int>(rows64);
+    const std::uint64_t rowSize64 = (static_cast<std::uint64_t>(width) * 3 + 3) / 4 * 4;
+    if (pixelOffset > bytes.size() || static_cast<std::uint64_t>(bytes.size() - pixelOffset) <
+                                          rowSize64 * static_cast<std::uint64_t>(rows)) {
         error = "the bitmap's pixels are cut short";
         return false;
     }
+    const std::size_t rowSize = RowSize(width);
     image = RgbImage(width, rows);
     for (int row = 0; row < rows; ++row) {
         const int y = bottomUp ? rows - 1 - row : row;

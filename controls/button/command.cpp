@@ -26,14 +26,22 @@ void Command::MouseMove(int, int, float, float) {
 }
 
 void Command::MouseDown(int button, int, float, float) {
-    if (!enabled_ || button != kLeftButton) {
+    if (!enabled_) {
+        return;
+    }
+    pressedHere_ |= button;
+    if (button != kLeftButton) {
         return;
     }
     LeftButtonDown = true;
     DrawFace(FacePicture::Pressed);
 }
 
-void Command::MouseUp(int button, int, float, float) {
+void Command::MouseUp(int button, int, float x, float y) {
+    Release(button, Contains(x, y));
+}
+
+void Command::Release(int button, bool overControl) {
     if (!enabled_) {
         return;
     }
@@ -46,10 +54,42 @@ void Command::MouseUp(int button, int, float, float) {
             DrawFace(FacePicture::HighLightSelect);
         }
     }
-    // Any button, and any mode but "focused with the cursor gone", clicks.
-    if (ButtonMode != 3 && enabled_) {
+    const bool pressedHere = (pressedHere_ & button) != 0;
+    pressedHere_ &= ~button;
+    // Any button, and any mode but "focused with the cursor gone", clicks,
+    // once the press was this control's and the release lies on it.
+    if (ButtonMode != 3 && enabled_ && pressedHere && overControl) {
         port_.raiseClick();
     }
+}
+
+bool Command::Contains(float x, float y) const {
+    return x >= 0 && y >= 0 && x < painter_.widthInTwips() && y < painter_.heightInTwips();
+}
+
+void Command::CaptureLost() {
+    pressedHere_ = 0;
+}
+
+void Command::KeyDown(int key) {
+    if (!enabled_) {
+        return;
+    }
+    if (key == kKeySpace && !spaceDown_) {
+        spaceDown_ = true;
+        DrawFace(FacePicture::Pressed);
+    } else if (key == kKeyReturn) {
+        port_.raiseClick();
+    }
+}
+
+void Command::KeyUp(int key) {
+    if (!enabled_ || key != kKeySpace || !spaceDown_) {
+        return;
+    }
+    spaceDown_ = false;
+    DrawFace(ButtonMode == 4 ? FacePicture::HighLightSelect : FacePicture::Selected);
+    port_.raiseClick();
 }
 
 void Command::LblMsg_MouseDown(int button, int shift, float x, float y) {
@@ -60,8 +100,10 @@ void Command::LblMsg_MouseMove(int button, int shift, float x, float y) {
     MouseMove(button, shift, x, y);
 }
 
-void Command::LblMsg_MouseUp(int button, int shift, float x, float y) {
-    MouseUp(button, shift, x, y);
+// The label lies on the control, so a release on it is a release on the
+// control; its coordinates are the label's own.
+void Command::LblMsg_MouseUp(int button, int, float x, float y) {
+    Release(button, Contains(x + LblMsg.left, y + LblMsg.top));
 }
 
 void Command::GotFocus() {
@@ -82,6 +124,7 @@ void Command::LostFocus() {
     if (!enabled_) {
         return;
     }
+    spaceDown_ = false;
     if (ButtonMode != 1) {
         ButtonMode = 1;
         DrawFace(FacePicture::Normal);

@@ -14,13 +14,24 @@ inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
 inline constexpr int kMiddleButton = 4;
 
+// Keys the focused control answers to, by their virtual-key numbers.
+inline constexpr int kKeyReturn = 0x0D;
+inline constexpr int kKeySpace = 0x20;
+
 // The owner-drawn push button `Command` (class Torvi.Command): its properties,
 // its persisted property set, the hover and focus state machine with its one
 // event Click, and the routines that choose which face is drawn.
 //
 // ButtonMode: 0 not initialised, 1 normal, 2 hovered, 3 focused, 4 focused
-// and hovered. The mouse handlers, the focus handlers and LeaveHover do
-// nothing at all while the control is disabled.
+// and hovered. The mouse handlers, the focus handlers, the keys and
+// LeaveHover do nothing at all while the control is disabled.
+//
+// A Click takes the press and the release of the same mouse button on this
+// control, as every push button's does: a release that comes without its
+// press (a drag from elsewhere, the end of a double-click in a window that
+// has just closed) or away from the control clicks nothing. On top of that
+// the mode rules decide; nothing clicks in mode 3. Space (Pressed while held)
+// and Return click the focused control too.
 class Command {
   public:
     static constexpr std::uint32_t kMouseInterval = 100;  // TmrMouse, milliseconds
@@ -59,6 +70,12 @@ class Command {
     void LblMsg_MouseDown(int button, int shift, float x, float y);
     void LblMsg_MouseMove(int button, int shift, float x, float y);
     void LblMsg_MouseUp(int button, int shift, float x, float y);
+    // The release no longer comes here (another window took the mouse):
+    // the presses seen so far are forgotten.
+    void CaptureLost();
+    // Keys while the control has the focus; a held key repeats KeyDown.
+    void KeyDown(int key);
+    void KeyUp(int key);
     void GotFocus();
     void LostFocus();
     void TmrMouse_Timer();
@@ -73,6 +90,8 @@ class Command {
     const FacePainter& painter() const { return painter_; }
 
   private:
+    void Release(int button, bool overControl);
+    bool Contains(float x, float y) const;
     void LeaveHover();
     void ApplyEnabled();
     void RefreshFace();
@@ -89,4 +108,6 @@ class Command {
     bool enabled_ = false;
     std::uint8_t ButtonMode = 0;
     bool LeftButtonDown = false;
+    int pressedHere_ = 0;  // the buttons whose press this control saw
+    bool spaceDown_ = false;
 };

@@ -32,6 +32,9 @@ class FacePainter {
     void FillFaceGradient();
 
     bool reverseGradient() const { return ReverseGradient; }
+    // The control's size in twips, that of the surface it paints.
+    double widthInTwips() const { return canvas_.widthInTwips(); }
+    double heightInTwips() const { return canvas_.heightInTwips(); }
 
     // The drawing spans in twips, 16-bit signed. A span that does not fit
     // keeps the value of the previous drawing.

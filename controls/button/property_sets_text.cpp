@@ -1,6 +1,7 @@
 #include "property_sets_text.h"
 
 #include <cctype>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -83,6 +84,11 @@ std::optional<std::int32_t> WholeNumber(std::string_view text) {
     return static_cast<std::int32_t>(*number);
 }
 
+// The sizes the system's font chooser offers; a smaller one would also be
+// written back as 0.
+constexpr double kSmallestPoints = 1;
+constexpr double kLargestPoints = 1638;
+
 std::optional<double> Points(std::string_view text) {
     if (text.size() < 3 || text.substr(text.size() - 2) != "pt") {
         return std::nullopt;
@@ -90,7 +96,10 @@ std::optional<double> Points(std::string_view text) {
     const std::string digits(text.substr(0, text.size() - 2));
     char* end = nullptr;
     const double points = std::strtod(digits.c_str(), &end);
-    if (end != digits.c_str() + digits.size() || !(points > 0)) {
+    // "infpt", "nanpt" and "1e999pt" read as numbers too; a size becomes a
+    // whole number of pixels later, so only a size a font can have passes.
+    if (end != digits.c_str() + digits.size() || !std::isfinite(points) ||
+        !(points >= kSmallestPoints) || points > kLargestPoints) {
         return std::nullopt;
     }
     return points;

@@ -43,6 +43,15 @@ struct OpenFileRequest {
     std::uint32_t flags = 0;
 };
 
+// The open-file dialog's flags: the file and its folder must exist, and no
+// read-only box.
+inline constexpr std::uint32_t kOpenFileMustExist = 0x1000;  // OFN_FILEMUSTEXIST
+inline constexpr std::uint32_t kOpenPathMustExist = 0x800;   // OFN_PATHMUSTEXIST
+inline constexpr std::uint32_t kOpenHideReadOnly = 0x4;      // OFN_HIDEREADONLY
+// What the open-file dialog reports when the chosen path does not fit its
+// buffer.
+inline constexpr std::uint32_t kFileBufferTooSmall = 0x3003;  // FNERR_BUFFERTOOSMALL
+
 // DrawAnimatedRects' animation that zooms a window's caption.
 inline constexpr std::int32_t kAnimateCaption = 3;  // IDANI_CAPTION
 inline constexpr std::int32_t kShowNormal = 1;      // SW_SHOWNORMAL
@@ -89,10 +98,18 @@ class SettingsDialogPort {
     // GetOpenFileNameA owned by the dialog. Returns its result; when that is
     // greater than 0, `file` is the file buffer up to its first NUL.
     virtual std::int32_t getOpenFileName(const OpenFileRequest& request, std::string& file) = 0;
+    // Why the last open-file dialog returned 0 (CommDlgExtendedError); 0 when
+    // the user cancelled.
+    virtual std::uint32_t openFileError() = 0;
     // ShellExecuteA owned by the dialog; its result is not looked at.
     virtual void shellExecute(const std::string& verb, const std::string& file,
                               const std::string& parameters, const std::string& directory,
                               std::int32_t show) = 0;
+
+    // A message box over the dialog, in its caption the application's title:
+    // `text` (Shift-JIS), and below it `path` (in the system's code page) when
+    // there is one. Returns once the user has closed it.
+    virtual void showMessage(const std::string& text, const std::string& path) = 0;
 
     // Ends the dialog: its unload handler runs, then the window goes.
     virtual void closeDialog() = 0;

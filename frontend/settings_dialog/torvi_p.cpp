@@ -13,8 +13,12 @@ constexpr int kKindCompactDisc = 1;
 constexpr int kKindMusicFile = 2;
 constexpr std::int16_t kLastListedTrack = 30;
 
-// The open-file dialog's buffers, each filled with NULs.
-constexpr std::uint32_t kFileBufferSize = 255;
+// The open-file dialog's buffers, each filled with NULs: room for the
+// longest path the system has (MAX_PATH).
+constexpr std::uint32_t kFileBufferSize = 260;
+// What the settings file gives back of a value; a longer path would come back
+// cut.
+constexpr std::size_t kLongestKeptPath = 255;
 
 // The load sequence and the dialog's other handlers go on past a step that
 // fails; nothing is reported. Saving is the exception and runs straight.
@@ -87,10 +91,21 @@ void Torvi_P::Cmd_BGM_Click() {
     request.title = kOpenFileTitle;
     request.fileBufferSize = kFileBufferSize;
     request.fileTitleBufferSize = kFileBufferSize;
-    request.flags = 0;
+    // A typed name that does not exist would be saved and then dropped at the
+    // next start without a word; the chooser says so while it is open.
+    request.flags = kOpenFileMustExist | kOpenPathMustExist | kOpenHideReadOnly;
     ContinueOnError([&] {
         std::string chosen;
         state_.LastApiResult = port_.getOpenFileName(request, chosen);
+        // A path too long to keep is no cancel: the user hears why nothing
+        // changed.
+        const bool tooLong = state_.LastApiResult > 0
+                                 ? chosen.size() > kLongestKeptPath
+                                 : port_.openFileError() == kFileBufferTooSmall;
+        if (tooLong) {
+            port_.showMessage(kChosenPathTooLong, state_.LastApiResult > 0 ? chosen : "");
+            return;
+        }
         // The choice leaves the kind alone: this button only works while the
         // file kind is chosen.
         if (state_.LastApiResult > 0) {
@@ -104,14 +119,25 @@ void Torvi_P::Cmd_Set_Click() {
     BgmSettings& settings = state_.settings;
     ProfilePort& profile = port_.profile();
     const std::string file = SettingsPathIn(state_.programFolder);
+    // Each write's result is kept: a save that did not reach the file must not
+    // look like one.
+    bool written = true;
     PutIniValue(profile, kSettingsSection, kKeyKind, SettingNumberText(settings.BGM_Kind), file,
                 state_.LastApiResult);
+    written = written && state_.LastApiResult != 0;
     settings.BGM_RepeatTrack = RepeatTrackFromText(port_.repeatText());
     PutIniValue(profile, kSettingsSection, kKeyRepeatTrack,
                 SettingNumberText(settings.BGM_RepeatTrack), file, state_.LastApiResult);
+    written = written && state_.LastApiResult != 0;
     // Written whatever the kind, so a file chosen once stays remembered
     // under the other kinds.
     PutIniValue(profile, kSettingsSection, kKeyFile, settings.BGM_File, file, state_.LastApiResult);
+    written = written && state_.LastApiResult != 0;
+    if (!written) {
+        // The dialog stays open with the choice in it, to try again.
+        port_.showMessage(kSaveFailed, file);
+        return;
+    }
     port_.closeDialog();
 }
 

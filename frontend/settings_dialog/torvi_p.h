@@ -34,7 +34,7 @@ class Torvi_P {
     void SelectKind(int kind);
 
     void Cmd_BGM_Click();  // choose the music file
-    void Cmd_Set_Click();  // save and close
+    void Cmd_Set_Click();  // save and close; a save that fails says so and stays open
     void Cmd_Can_Click();  // close without saving
     void Cmd_Etc_Click();  // open the maker's page
 

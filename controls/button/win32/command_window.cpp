@@ -97,6 +97,28 @@ LRESULT CommandWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MBUTTONUP:
             mouse(message, wParam, lParam);
             return 0;
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lParam) != window_) {
+                command_.CaptureLost();
+            }
+            return 0;
+        case WM_GETDLGCODE: {
+            // Return clicks the focused button instead of reaching a dialog's
+            // default button.
+            const auto* key = reinterpret_cast<const MSG*>(lParam);
+            return key != nullptr && key->message == WM_KEYDOWN && key->wParam == VK_RETURN
+                       ? DLGC_WANTMESSAGE
+                       : 0;
+        }
+        case WM_KEYDOWN:
+            // A held key repeats; it still clicks once.
+            if ((lParam & (1L << 30)) == 0) {
+                command_.KeyDown(static_cast<int>(wParam));
+            }
+            return 0;
+        case WM_KEYUP:
+            command_.KeyUp(static_cast<int>(wParam));
+            return 0;
         case WM_SETFOCUS:
             command_.GotFocus();
             return 0;
@@ -166,13 +188,15 @@ void CommandWindow::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
         SetCapture(window_);
         return;
     }
-    if (ButtonsHeld(wParam) == 0 && GetCapture() == window_) {
-        ReleaseCapture();
-    }
     if (onCaption) {
         command_.LblMsg_MouseUp(button, shift, twipsX, twipsY);
     } else {
         command_.MouseUp(button, shift, twipsX, twipsY);
+    }
+    // Only after the release was handled: losing the capture forgets the
+    // presses.
+    if (ButtonsHeld(wParam) == 0 && GetCapture() == window_) {
+        ReleaseCapture();
     }
 }
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The button control with real input: hover, press and release give exactly
 # one Click; a press that leaves for a tick and comes back gives none; a right
-# release over a hovered button clicks; a disabled button never clicks; the
-# keyboard moves the focus and clicks nothing. Each face on the screen is
+# release over a hovered button clicks, also after leaving and coming back; a
+# press elsewhere released over a button does not; a disabled button never
+# clicks; Space and Return click the focused button. Each face on the screen is
 # compared with the same face from the native software canvas (velmora-face):
 # the gradient and every stretched edge, all but the caption.
 set -euo pipefail
@@ -28,6 +29,7 @@ expect selected-hovered "${one_size[@]}" 2:HighLight 4:HighLightSelect
 expect selected "${one_size[@]}" 3:Selected
 expect selected-hovered-again "${one_size[@]}" 3:Selected 4:HighLightSelect
 expect pressed-again "${one_size[@]}" 3:Selected 4:Pressed
+expect pressed-keyed "${one_size[@]}" 3:Selected 3:Pressed
 expect disabled --width 1875 --height 375 0:Disable
 
 # Where each button lies on the screen (the host's client area starts at the
@@ -165,21 +167,55 @@ expect_clicks Cmd_Two 0
 wait_face cmd_two disabled
 wait_face cmd_one normal
 
-# The keyboard only moves the focus: Tab brings it back to Cmd_One, and
-# neither Space nor Enter clicks.
+# The keyboard: Space and Return on the disabled button click nothing; Tab
+# brings the focus back to Cmd_One, where Space shows Pressed while it is
+# held and clicks when it comes up, and Return clicks.
 e2e_wait_focus "$host_window"
 e2e_key space Return
 e2e_key Tab
 wait_face cmd_one selected
-e2e_key space Return
+xdotool keydown space
+wait_face cmd_one pressed-keyed
 expect_clicks Cmd_One 2
+xdotool keyup space
+wait_face cmd_one selected
+expect_clicks Cmd_One 3
+e2e_key Return
+expect_clicks Cmd_One 4
 expect_clicks Cmd_Two 0
 
-# And a last real click still counts.
+# A press elsewhere released over a button clicks nothing, with either
+# mouse button.
+for button in 1 3; do
+    move "${outside[@]}"
+    xdotool mousedown "$button"
+    move "${one_centre[@]}"
+    move $((one_centre[0] + 1)) "${one_centre[1]}"
+    xdotool mouseup "$button"
+    expect_clicks Cmd_One 4
+done
+
+# A right press that leaves and comes back before its release still clicks:
+# it takes no focus, so the hover simply ends and starts again.
+move "${outside[@]}"
+wait_face cmd_one selected
+e2e_key Tab
+wait_face cmd_one normal
 move "${one_centre[@]}"
-wait_face cmd_one selected-hovered-again
+wait_face cmd_one hover
+xdotool mousedown 3
+move "${outside[@]}"
+wait_face cmd_one normal
+move "${one_centre[@]}"
+wait_face cmd_one hover
+xdotool mouseup 3
+expect_clicks Cmd_One 5
+
+# And a last real click still counts.
+move "${outside[@]}"
+move "${one_centre[@]}"
 e2e_click 1
-expect_clicks Cmd_One 3
+expect_clicks Cmd_One 6
 
 touch "$ready.stop"
 e2e_wait_exit host 10

@@ -173,11 +173,21 @@ _e2e_no_launcher_left() {
     [ -z "$(jobs -pr)" ]
 }
 
+# e2e_at_end COMMAND...: runs the command when the test ends, however it ends,
+# before its folder is cleared (to undo what rm -rf cannot get past).
+_E2E_AT_END=()
+e2e_at_end() {
+    _E2E_AT_END+=("$(printf '%q ' "$@")")
+}
+
 _e2e_teardown() {
-    local status=$?
+    local status=$? command
     set +e
     trap - EXIT INT TERM
     _e2e_stop_programs
+    for command in "${_E2E_AT_END[@]}"; do
+        eval "$command"
+    done
     if [ -n "$_E2E_XVFB_PID" ]; then
         kill "$_E2E_XVFB_PID" 2>/dev/null
         wait "$_E2E_XVFB_PID" 2>/dev/null

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# The music file chosen through the real open-file dialog, its path typed:
-# the file row is taken by its label, "..." asks for the file under the
-# dialog's own title, the dialog's shading comes back where it lay, and Set
+# The music file chosen through the real open-file dialog: the file row is
+# taken by its label; presses elsewhere released over the buttons click none
+# of them; "..." asks for the file under the dialog's own title; a
+# double-click on a file lying over Set takes it and does not save; then a
+# typed path, the dialog's shading comes back where the chooser lay, and Set
 # saves kind 2 with the path. Opened again with /c:5678, the dialog shows what
 # was saved, and its close box ends it without writing.
 # Then a saver run plays the saved MP3 file.
@@ -25,7 +27,7 @@ mp3_path=$(e2e_windows_path "$mp3")
 saver_settings 1 12 ""
 
 e2e_mousemove 2 2
-dialog_open first
+dialog_open first trace+exec
 dialog_look look_first
 e2e_assert_equal "$(dialog_fact repeat)" "enabled=1 text=12" "the combo box for kind 1, track 12"
 e2e_assert_equal "$(dialog_fact file)" "" "lbl_Fname without a file"
@@ -36,9 +38,58 @@ shot=$(dialog_shot file_row.png)
 dialog_expect_marks "$shot" 2
 dialog_expect_face "$shot" Cmd_BGM enabled
 
-dialog_click Cmd_BGM
-open=$(e2e_wait_window "$OPEN_TITLE")
-e2e_wait_focus "$open"
+# A press on the file row's label or mark, on the panel or outside the
+# dialog, released over any of the four buttons, clicks none of them: the
+# dialog stays, no chooser opens, the maker's page does not open, nothing is
+# written.
+drag_to() {
+    local x y
+    # shellcheck disable=SC2086 # X and Y
+    e2e_mousemove $1
+    sleep 0.1
+    xdotool mousedown 1
+    read -r x y <<<"$(dialog_point "$2")"
+    e2e_mousemove "$x" "$y"
+    e2e_mousemove $((x + 1)) "$y"
+    sleep 0.2
+    xdotool mouseup 1
+}
+for from in "$(dialog_point lbl_BGM2)" "$(dialog_point Img_BGM2)" "$(dialog_point Pic_C 8 8)" \
+    "2 2"; do
+    for button in Cmd_BGM Cmd_Etc Cmd_Set Cmd_Can; do
+        drag_to "$from" "$button"
+    done
+done
+e2e_expect_running first 1
+[ -z "$(e2e_find_window "$OPEN_TITLE")" ] || e2e_fail "a release without its press opened the chooser"
+! grep -q ShellExecuteA "$(e2e_stderr first)" ||
+    e2e_fail "a release without its press opened the maker's page"
+[ -z "$(dialog_profile_writes first)" ] || e2e_fail "a release without its press saved"
+e2e_log "presses elsewhere released over the buttons clicked none of them"
+# The press outside went to the display's root window, which leaves the
+# dialog without the keyboard until it is clicked.
+dialog_activate
+
+# A double-click on a file in the chooser that lies over Set takes the file:
+# the chooser closes on the second press, whose release lands on Set and
+# must not save.
+dialog_open_chooser "$OPEN_TITLE" dialog_click Cmd_BGM
+xdotool type --delay 20 "$(e2e_windows_path "$SAVER_MUSIC")"
+e2e_key Return
+sleep 0.5
+read -r set_x set_y <<<"$(dialog_point Cmd_Set)"
+e2e_run place settings_dialog_probe.exe place-chooser "$set_x" "$set_y"
+e2e_assert_equal "$(tr -d '\r' <"$(e2e_stdout place)")" "item $set_x $set_y" "the chooser's first file"
+e2e_mousemove "$set_x" "$set_y"
+sleep 0.3
+xdotool click --repeat 2 --delay 80 1
+e2e_wait_no_window "$OPEN_TITLE"
+dialog_wait_fact "file $(e2e_windows_path "$SAVER_MUSIC/ame 雨.Wav")"
+e2e_expect_running first 1
+[ -z "$(dialog_profile_writes first)" ] || e2e_fail "the double-click's release saved"
+e2e_log "a double-click over Set took the file and left the dialog open"
+
+dialog_open_chooser "$OPEN_TITLE" dialog_click Cmd_BGM
 xdotool type --delay 20 "$mp3_path"
 e2e_key Return
 e2e_wait_no_window "$OPEN_TITLE"

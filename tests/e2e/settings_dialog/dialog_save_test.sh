@@ -5,7 +5,9 @@
 # /c meanwhile ends at once; the CD mark enables the combo box and disables
 # "..."; track 12 chosen from the list and Set write the three keys in order,
 # the remembered music file included, and the dialog zooms in and out. Then
-# Cancel after a change leaves the file as it was, byte for byte.
+# Cancel after a change leaves the file as it was, byte for byte. A Set that
+# cannot write Velmora.ini (a folder of that name, an unchangeable file) shows
+# a message box with its path and keeps the dialog open; Set then saves.
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 here=$(dirname "${BASH_SOURCE[0]}")
@@ -99,3 +101,66 @@ cmp "$E2E_RUN_DIR/saved.ini" "$SAVER_APP/Velmora.ini" ||
     e2e_fail "Cancel changed Velmora.ini"
 [ -z "$(dialog_profile_writes second)" ] || e2e_fail "Cancel wrote: $(dialog_profile_writes second)"
 e2e_log "Cancel left Velmora.ini byte for byte"
+
+# A save that cannot reach the file says so with the file's path, in a
+# message box over the dialog, and leaves the dialog open with the choice in
+# it; once the cause is gone, Set saves. First Velmora.ini as a folder, then
+# (where the file system lets even root be refused) an unchangeable file.
+readonly MESSAGE_TITLE="Velmora (ScreenSaver)"
+ini="$SAVER_APP/Velmora.ini"
+ini_path=$(e2e_windows_path "$ini")
+
+# set_fails NAME: Set brings the message box, which names Velmora.ini; once
+# it is closed the dialog stays, with the CD row still chosen.
+set_fails() {
+    local text
+    dialog_click Cmd_Set
+    e2e_wait_window "$MESSAGE_TITLE" >/dev/null
+    e2e_run "message_$1" settings_dialog_probe.exe message
+    text=$(tr -d '\r' <"$(e2e_stdout "message_$1")")
+    [[ $text == "message 設定を保存できませんでした。"*" / "*"$ini_path" ]] ||
+        e2e_fail "the message box says: $text"
+    # Closed through its button: this Wine does not always give the keyboard
+    # to a window that a click opened.
+    e2e_run "close_$1" settings_dialog_probe.exe close-message
+    e2e_wait_no_window "$MESSAGE_TITLE"
+    e2e_expect_running "$1" 1
+    dialog_wait_fact "repeat enabled=1 text="
+    dialog_expect_marks "$(dialog_shot "failed_$1.png")" 1
+    e2e_log "$1: the message box named $ini_path; the dialog stayed with its choice"
+}
+
+rm "$ini"
+mkdir "$ini"
+dialog_open folder
+dialog_look look_folder
+dialog_click Img_BGM1
+set_fails folder
+[ -z "$(ls -A "$ini")" ] || e2e_fail "something was written into the folder: $(ls -A "$ini")"
+rmdir "$ini"
+dialog_click Cmd_Set
+e2e_wait_exit folder 10
+saver_expect_lines "Velmora.ini after the folder went" "$(dialog_ini_lines)" "[Section]
+BGM区分=1
+BGMﾘﾋﾟｰﾄ=0
+BGMﾌｧｲﾙ="
+
+saver_settings 0 0 "$mp3"
+cp "$ini" "$E2E_RUN_DIR/unchangeable.ini"
+if chattr +i "$ini" 2>/dev/null; then
+    e2e_at_end chattr -i "$ini"
+    dialog_open locked
+    dialog_look look_locked
+    dialog_click lbl_BGM1
+    set_fails locked
+    chattr -i "$ini"
+    cmp "$E2E_RUN_DIR/unchangeable.ini" "$ini" || e2e_fail "the unchangeable file changed"
+    dialog_click Cmd_Set
+    e2e_wait_exit locked 10
+    saver_expect_lines "Velmora.ini once it could be changed" "$(dialog_ini_lines)" "[Section]
+BGM区分=1
+BGMﾘﾋﾟｰﾄ=0
+BGMﾌｧｲﾙ=$(e2e_windows_path "$mp3")"
+else
+    e2e_log "this file system cannot make a file unchangeable (chattr +i): that case is not run"
+fi

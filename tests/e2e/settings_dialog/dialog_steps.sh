@@ -68,13 +68,18 @@ dialog_point() {
 }
 
 # dialog_click NAME [DX DY]: moves the pointer onto the control, then clicks
-# there with the left button.
+# there with the left button. The pointer jumps there; this Wine may answer
+# GetCursorPos with where it was for a moment afterwards, which a focused
+# button's hover check takes for the cursor having left (and then a release
+# does not click, as after a press that left). A second, small move after a
+# while makes it current, as a hand's movement would.
 dialog_click() {
-    local point
-    point=$(dialog_point "$@")
-    # shellcheck disable=SC2086 # X and Y
-    e2e_mousemove $point
-    sleep 0.1
+    local x y
+    read -r x y <<<"$(dialog_point "$@")"
+    e2e_mousemove "$x" "$y"
+    sleep 0.3
+    e2e_mousemove $((x + 1)) "$y"
+    sleep 0.15
     e2e_click 1
 }
 
@@ -212,4 +217,30 @@ dialog_profile_writes() {
 # that Wine's writer may trim before a value taken out.
 dialog_ini_lines() {
     iconv -f CP932 -t UTF-8 "$SAVER_APP/Velmora.ini" | tr -d '\r' | sed 's/= /=/'
+}
+
+_dialog_chooser_focused() {
+    _e2e_has_focus "$(_e2e_find_window "$1")"
+}
+
+# dialog_open_chooser TITLE COMMAND...: runs the command that opens the
+# open-file dialog (a click on "...", Space on it) until the chooser has the
+# keyboard. On a loaded machine Wine's unmanaged windows sometimes leave the
+# keyboard with the dialog when the chooser opens, and no click moves it
+# there; the chooser is then cancelled from outside and opened again.
+dialog_open_chooser() {
+    local title=$1 attempt
+    shift
+    for attempt in 1 2 3; do
+        "$@"
+        e2e_wait_window "$title" >/dev/null
+        if e2e_poll 4 _dialog_chooser_focused "$title"; then
+            return
+        fi
+        e2e_log "the open-file dialog did not take the keyboard (attempt $attempt)"
+        e2e_run cancel settings_dialog_probe.exe cancel-chooser
+        e2e_wait_no_window "$title"
+        dialog_activate
+    done
+    e2e_fail "the open-file dialog never took the keyboard"
 }

@@ -5,6 +5,12 @@
 // compare. Results one per line, closing with "N passed, M failed".
 //
 //   settings_dialog_probe look
+//   settings_dialog_probe message   (the open message box of Velmora.scr)
+//   settings_dialog_probe cancel-chooser   (as its Cancel button would)
+//   settings_dialog_probe close-message    (as the message box's OK would)
+//   settings_dialog_probe place-chooser X Y
+//       moves the open-file dialog so that the first item of its file list
+//       lies at screen point X, Y; prints "item X Y" where it now lies
 //
 // Lines besides the checks:
 //   dpi N
@@ -13,9 +19,14 @@
 //   rect NAME X Y WIDTH HEIGHT      (screen pixels)
 //   repeat enabled=0|1 text=TEXT
 //   file TEXT                       (lbl_Fname, UTF-8)
+//   focus NAME                      (the control with the keyboard, or none)
+//   message TEXT                    (UTF-8, line ends as " / "; or "message none")
 
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -220,6 +231,42 @@ void LookAtRepeat(HWND panel) {
     std::printf("file %s\n", Utf8(TextOf(GetDlgItem(panel, ids::lbl_Fname))).c_str());
 }
 
+// The control that has the dialog thread's keyboard focus, by name; the
+// combo box's edit field counts as the combo box.
+void LookAtFocus(HWND dialog, HWND panel) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    std::string name = "none";
+    if (GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) &&
+        info.hwndFocus != nullptr) {
+        name = "other";
+        for (const Control& control : Controls()) {
+            const HWND window = GetDlgItem(control.onPanel ? panel : dialog, control.id);
+            if (window != nullptr &&
+                (window == info.hwndFocus || IsChild(window, info.hwndFocus))) {
+                name = control.name;
+            }
+        }
+    }
+    std::printf("focus %s\n", name.c_str());
+}
+
+// The text of the message box that Velmora.scr shows over its dialog.
+int Message() {
+    const HWND box = FindWindowA("#32770", kApplicationTitle);
+    std::wstring text;
+    if (box != nullptr) {
+        text = TextOf(GetDlgItem(box, 0xFFFF));
+        for (std::size_t at; (at = text.find(L'\n')) != std::wstring::npos;) {
+            text.replace(at, 1, L" / ");
+        }
+        text.erase(std::remove(text.begin(), text.end(), L'\r'), text.end());
+    }
+    std::printf("message %s\n", box != nullptr ? Utf8(text).c_str() : "none");
+    std::fflush(stdout);
+    return 0;
+}
+
 int Look() {
     // Coordinates as the dialog itself has them, whatever the resolution.
     SetProcessDPIAware();
@@ -237,7 +284,64 @@ int Look() {
     LookAtWindow(dialog, dpi);
     LookAtControls(dialog, panel, dpi);
     LookAtRepeat(panel);
+    LookAtFocus(dialog, panel);
     return Summary();
+}
+
+BOOL CALLBACK FindFileList(HWND child, LPARAM found) {
+    if (ClassOf(child) == "SysListView32") {
+        *reinterpret_cast<HWND*>(found) = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The middle of the first item's name on the screen: a small icon, then the
+// name, half a line down from the top, or below the column headings in the
+// details view.
+POINT FirstItem(HWND list) {
+    POINT item{20, 8};
+    if ((GetWindowLongW(list, GWL_STYLE) & LVS_TYPEMASK) == LVS_REPORT) {
+        RECT heading{};
+        GetWindowRect(reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0)), &heading);
+        item.y += heading.bottom - heading.top;
+    }
+    ClientToScreen(list, &item);
+    return item;
+}
+
+HWND Chooser() {
+    return FindWindowW(L"#32770", WideFromShiftJis(kOpenFileTitle).c_str());
+}
+
+int CancelChooser() {
+    const HWND chooser = Chooser();
+    if (chooser != nullptr) {
+        PostMessageW(chooser, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    }
+    return chooser != nullptr ? 0 : 1;
+}
+
+int PlaceChooser(int x, int y) {
+    SetProcessDPIAware();
+    const HWND chooser = Chooser();
+    HWND list = nullptr;
+    if (chooser != nullptr) {
+        EnumChildWindows(chooser, FindFileList, reinterpret_cast<LPARAM>(&list));
+    }
+    if (list == nullptr) {
+        std::printf("no open-file dialog with a file list\n");
+        return 1;
+    }
+    POINT item = FirstItem(list);
+    RECT window;
+    GetWindowRect(chooser, &window);
+    SetWindowPos(chooser, nullptr, window.left + x - item.x, window.top + y - item.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    item = FirstItem(list);
+    std::printf("item %ld %ld\n", item.x, item.y);
+    std::fflush(stdout);
+    return 0;
 }
 
 }  // namespace
@@ -246,6 +350,20 @@ int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "look") {
         return Look();
+    }
+    if (command == "message") {
+        return Message();
+    }
+    if (command == "close-message") {
+        const HWND box = FindWindowA("#32770", kApplicationTitle);
+        return box != nullptr && PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0) ? 0
+                                                                                                : 1;
+    }
+    if (command == "cancel-chooser") {
+        return CancelChooser();
+    }
+    if (command == "place-chooser" && argc > 3) {
+        return PlaceChooser(std::atoi(argv[2]), std::atoi(argv[3]));
     }
     std::fprintf(stderr, "usage: see the head of settings_dialog_probe.cpp\n");
     return 2;

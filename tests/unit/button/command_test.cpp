@@ -12,7 +12,20 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-enum class Event { Move, LeftDown, LeftUp, RightUp, FocusGained, FocusLost, TickOutside, Resize };
+// LeftUp and RightUp release a button pressed on the control; the Stray
+// releases come without a press of their own (a drag from elsewhere).
+enum class Event {
+    Move,
+    LeftDown,
+    LeftUp,
+    RightUp,
+    StrayLeftUp,
+    StrayRightUp,
+    FocusGained,
+    FocusLost,
+    TickOutside,
+    Resize
+};
 
 // A button with its host and canvas, and the moves a user makes.
 struct ButtonRig {
@@ -44,8 +57,10 @@ struct ButtonRig {
             case Event::LeftDown:
                 return command.MouseDown(kLeftButton, 0, 100, 100);
             case Event::LeftUp:
+            case Event::StrayLeftUp:
                 return command.MouseUp(kLeftButton, 0, 100, 100);
             case Event::RightUp:
+            case Event::StrayRightUp:
                 return command.MouseUp(kRightButton, 0, 100, 100);
             case Event::FocusGained:
                 return command.GotFocus();
@@ -63,6 +78,11 @@ struct ButtonRig {
 
     // "<mode> <faces drawn...> [Click]" for what the event did.
     std::string outcome(Event event) {
+        if (event == Event::LeftUp) {
+            command.MouseDown(kLeftButton, 0, 100, 100);
+        } else if (event == Event::RightUp) {
+            command.MouseDown(kRightButton, 0, 100, 100);
+        }
         canvas.taken();
         const int clicksBefore = port.clicks;
         send(event);
@@ -90,6 +110,8 @@ const std::map<Event, std::array<const char*, 5>> kTransitions = {
     {Event::LeftDown, {"0 Pressed", "1 Pressed", "2 Pressed", "3 Pressed", "4 Pressed"}},
     {Event::LeftUp, {"0 Click", "1 Click", "2 Normal Click", "3", "4 HighLightSelect Click"}},
     {Event::RightUp, {"0 Click", "1 Click", "2 Click", "3", "4 Click"}},
+    {Event::StrayLeftUp, {"0", "1", "2 Normal", "3", "4 HighLightSelect"}},
+    {Event::StrayRightUp, {"0", "1", "2", "3", "4"}},
     {Event::FocusGained, {"3 Selected", "3 Selected", "4 Pressed", "3 Selected", "3 Selected"}},
     {Event::FocusLost, {"1 Normal", "1", "1 Normal", "1 Normal", "1 Normal"}},
     {Event::TickOutside, {"0", "1", "1 Normal", "3", "3 Selected"}},
@@ -161,6 +183,7 @@ TEST_F(CommandTest, ClickPaths) {
 
     // A right-button release over the hovered, focused button clicks and
     // leaves the face alone; so does one over a hovered button without focus.
+    command.MouseDown(kRightButton, 0, 1, 1);
     command.MouseUp(kRightButton, 0, 1, 1);
     EXPECT_EQ(port.clicks, 2);
     command.LostFocus();
@@ -174,10 +197,11 @@ TEST_F(CommandTest, ClickPaths) {
     // A left release while hovered without focus draws Normal but stays
     // hovered: moves do not bring HighLight back until a tick saw the cursor
     // leave.
+    command.MouseDown(kLeftButton, 0, 1, 1);
     command.MouseUp(kLeftButton, 0, 1, 1);
     EXPECT_EQ(port.clicks, 4);
     command.MouseMove(0, 0, 1, 1);
-    EXPECT_EQ(canvas.taken(), Strings{"Normal"});
+    EXPECT_EQ(canvas.taken(), (Strings{"Pressed", "Normal"}));
     send(Event::TickOutside);
     command.MouseMove(0, 0, 1, 1);
     EXPECT_EQ(canvas.taken(), (Strings{"Normal", "HighLight"}));
@@ -202,6 +226,127 @@ TEST_F(CommandTest, ClickPaths) {
     EXPECT_EQ(port.clicks, 5);
 }
 
+TEST_F(CommandTest, AClickTakesThePressAndTheReleaseOfTheSameButtonOnTheControl) {
+    load();
+    command.Initialize();
+    command.MouseMove(0, 0, 1, 1);
+    struct Case {
+        const char* what;
+        std::function<void()> steps;
+        int clicks;
+    };
+    const float right = 64 * 15;  // the control is 960 twips wide, 375 high
+    const Case cases[] = {
+        {"press and release",
+         [&] {
+             command.MouseDown(kLeftButton, 0, 1, 1);
+             command.MouseUp(kLeftButton, 0, 1, 1);
+         },
+         1},
+        {"a release without a press", [&] { command.MouseUp(kLeftButton, 0, 1, 1); }, 0},
+        {"a right release after a left press",
+         [&] {
+             command.MouseDown(kLeftButton, 0, 1, 1);
+             command.MouseUp(kRightButton, 0, 1, 1);
+         },
+         0},
+        {"...whose left release then clicks", [&] { command.MouseUp(kLeftButton, 0, 1, 1); }, 1},
+        {"released right of the control",
+         [&] {
+             command.MouseDown(kLeftButton, 0, 1, 1);
+             command.MouseUp(kLeftButton, 0, right, 1);
+         },
+         0},
+        {"released above the control",
+         [&] {
+             command.MouseDown(kRightButton, 0, 1, 1);
+             command.MouseUp(kRightButton, 0, 1, -15);
+         },
+         0},
+        {"released on the last pixel",
+         [&] {
+             command.MouseDown(kLeftButton, 0, 1, 1);
+             command.MouseUp(kLeftButton, 0, right - 15, 360);
+         },
+         1},
+        {"released on the caption, in its coordinates",
+         [&] {
+             command.MouseDown(kLeftButton, 0, 1, 1);
+             command.LblMsg_MouseUp(kLeftButton, 0, right - 15, 1);
+         },
+         1},
+        {"released on the caption beyond the control",
+         [&] {
+             command.MouseDown(kLeftButton, 0, 1, 1);
+             command.LblMsg_MouseUp(kLeftButton, 0, 1, 360);
+         },
+         0},
+        {"the capture taken away between",
+         [&] {
+             command.MouseDown(kLeftButton, 0, 1, 1);
+             command.CaptureLost();
+             command.MouseUp(kLeftButton, 0, 1, 1);
+         },
+         0},
+        {"one press, two releases",
+         [&] {
+             command.MouseDown(kRightButton, 0, 1, 1);
+             command.MouseUp(kRightButton, 0, 1, 1);
+             command.MouseUp(kRightButton, 0, 1, 1);
+         },
+         1},
+    };
+    EXPECT_GT(command.label().top, 0) << "the caption lies inside the control";
+    for (const Case& each : cases) {
+        const int before = port.clicks;
+        each.steps();
+        EXPECT_EQ(port.clicks - before, each.clicks) << each.what;
+        EXPECT_EQ(command.buttonMode(), 2) << each.what;
+    }
+}
+
+TEST_F(CommandTest, SpaceAndReturnClickTheFocusedButton) {
+    load();
+    command.Initialize();
+    command.GotFocus();
+    canvas.taken();
+    command.KeyDown(kKeySpace);
+    command.KeyDown(kKeySpace);  // held: the key repeats
+    EXPECT_EQ(canvas.taken(), Strings{"Pressed"});
+    EXPECT_EQ(port.clicks, 0) << "Space clicks when it comes up";
+    command.KeyUp(kKeySpace);
+    EXPECT_EQ(canvas.taken(), Strings{"Selected"});
+    EXPECT_EQ(port.clicks, 1);
+    command.KeyUp(kKeySpace);
+    command.KeyDown(kKeyReturn);
+    command.KeyDown('A');
+    command.KeyUp('A');
+    EXPECT_EQ(port.clicks, 2) << "a second Space up, Return, another key";
+    EXPECT_EQ(command.buttonMode(), 3);
+
+    // Hovered too: the face after Space is the hovered one.
+    command.MouseMove(0, 0, 1, 1);
+    command.KeyDown(kKeySpace);
+    command.KeyUp(kKeySpace);
+    EXPECT_EQ(canvas.taken(), (Strings{"HighLightSelect", "Pressed", "HighLightSelect"}));
+    EXPECT_EQ(port.clicks, 3);
+
+    // The focus goes while Space is held: its release clicks nothing.
+    command.KeyDown(kKeySpace);
+    command.LostFocus();
+    command.KeyUp(kKeySpace);
+    EXPECT_EQ(port.clicks, 3);
+
+    command.GotFocus();
+    command.setEnabled(false);
+    canvas.taken();
+    command.KeyDown(kKeySpace);
+    command.KeyUp(kKeySpace);
+    command.KeyDown(kKeyReturn);
+    EXPECT_EQ(port.clicks, 3) << "a disabled button";
+    EXPECT_EQ(canvas.taken(), Strings{});
+}
+
 TEST_F(CommandTest, BeforeInitializeHoverIsEnteredAfterAFocusChangeButNeverLeft) {
     load();
     canvas.taken();
@@ -211,6 +356,7 @@ TEST_F(CommandTest, BeforeInitializeHoverIsEnteredAfterAFocusChangeButNeverLeft)
     command.MouseMove(0, 0, 1, 1);
     EXPECT_EQ(canvas.taken(), (Strings{"Selected", "Normal", "HighLight"}));
     EXPECT_EQ(port.timerInterval, 0u) << "without Initialize nothing ticks to end the hover";
+    command.MouseDown(kLeftButton, 0, 1, 1);
     command.MouseUp(kLeftButton, 0, 1, 1);
     EXPECT_EQ(port.clicks, 1);
 }

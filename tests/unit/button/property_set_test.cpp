@@ -123,6 +123,41 @@ TEST_F(PropertySetTest, AStoredValueThatDoesNotFitIsSkippedAndTheOthersAreRead) 
     EXPECT_EQ(command.Font(), DialogFont());
 }
 
+TEST_F(PropertySetTest, ReadingAndWritingEndWithARefreshOfTheFace) {
+    // Stored with FirstRun 0 and a red caption: the refresh at the end of
+    // the reading draws Normal and sets the caption back to black.
+    PropertyBag stored;
+    stored.set("FirstRun", std::int32_t{0});
+    stored.set("FontColour", std::int32_t{0x0000FF});
+    Command command(port, canvas);
+    command.ReadProperties(stored);
+    EXPECT_EQ(canvas.taken(), Strings{"Normal"});
+    EXPECT_EQ(command.label().colour, 0u);
+    EXPECT_TRUE(command.label().enabled);
+
+    // Hovered and focused, the face is another; writing ends with Normal,
+    // the mode unchanged.
+    command.Initialize();
+    command.GotFocus();
+    command.MouseMove(0, 0, 1, 1);
+    canvas.taken();
+    PropertyBag bag;
+    command.WriteProperties(bag);
+    EXPECT_EQ(canvas.taken(), Strings{"Normal"});
+    EXPECT_EQ(command.buttonMode(), 4);
+
+    // Disabled: neither draws, and the caption keeps its colour.
+    PropertyBag disabled;
+    disabled.set("Enabled", false);
+    disabled.set("FontColour", std::int32_t{0x00FF00});
+    Command grey(port, canvas);
+    canvas.taken();
+    grey.ReadProperties(disabled);
+    grey.WriteProperties(bag);
+    EXPECT_EQ(canvas.taken(), Strings{});
+    EXPECT_EQ(grey.label().colour, 0x00FF00u);
+}
+
 TEST(PropertySetsText, ReadsBlocksCommentsAndEveryKindOfValueAndNamesBadLines) {
     const PropertySetsReading reading = ReadPropertySets(
         "; the buttons of a window\r\n"
@@ -169,6 +204,27 @@ TEST(PropertySetsText, ReadsBlocksCommentsAndEveryKindOfValueAndNamesBadLines) {
               "\n"
               "[Cmd_Two]\n"
               "Font = \"Arial\" 8.25pt weight 700 charset 0 italic strikethrough\n");
+}
+
+TEST(PropertySetsText, AFontSizeMustBeOneAFontCanHave) {
+    struct Case {
+        const char* size;
+        bool read;
+    };
+    const Case cases[] = {
+        {"9.75pt", true},  {"1638pt", true},      {"1pt", true},       {"infpt", false},
+        {"INFpt", false},  {"infinitypt", false}, {"nanpt", false},    {"1e999pt", false},
+        {"1639pt", false}, {"-9pt", false},       {"0pt", false},      {"pt", false},
+        {"9.75", false},   {"1e308pt", false},    {"1e-320pt", false}, {"0.5pt", false},
+    };
+    for (const Case& c : cases) {
+        const PropertySetsReading reading =
+            ReadPropertySets(std::string("[Cmd]\nFont = \"Arial\" ") + c.size + "\n");
+        ASSERT_EQ(reading.sets.size(), 1u);
+        const bool read = reading.sets[0].properties.entries().size() == 1;
+        EXPECT_EQ(read, c.read) << c.size;
+        EXPECT_EQ(reading.problems.empty(), c.read) << c.size;
+    }
 }
 
 }  // namespace

@@ -104,6 +104,13 @@ class FakeSettingsDialogPort : public SettingsDialogPort {
         }
         return openResult;
     }
+    std::uint32_t openFileError() override {
+        step("CommDlgExtendedError");
+        return openResult > 0 ? 0 : openError;
+    }
+    void showMessage(const std::string& text, const std::string& path) override {
+        step("MessageBox " + text + (path.empty() ? "" : " | " + path));
+    }
     void shellExecute(const std::string& verb, const std::string& file,
                       const std::string& parameters, const std::string& directory,
                       std::int32_t show) override {
@@ -123,6 +130,7 @@ class FakeSettingsDialogPort : public SettingsDialogPort {
     std::optional<ScreenPoint> cursor = ScreenPoint{640, 512};
     ScreenRect windowRect{397, 259, 882, 542};
     std::int32_t openResult = 0;
+    std::uint32_t openError = 0;
     std::string chosenFile;
     std::set<std::string> failing;
 

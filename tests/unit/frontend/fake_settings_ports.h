@@ -46,13 +46,14 @@ class FakeProfile : public ProfilePort {
     std::int32_t writePrivateProfileString(const char* section, const char* key, const char* value,
                                            const char* file) override {
         writes.push_back({section, key, value, file});
-        return writeResult;
+        return failingWrites.count(writes.size()) != 0 ? 0 : writeResult;
     }
 
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
     std::vector<Read> reads;
     std::vector<Write> writes;
     std::int32_t writeResult = 1;
+    std::set<std::size_t> failingWrites;  // by number, the first write is 1
 };
 
 // Files that exist are listed by path, as UTF-8 for wide paths and as the

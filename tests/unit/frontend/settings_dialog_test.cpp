@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -194,7 +195,7 @@ TEST(SettingsDialog, TheFileChoiceAsksWithTheFilterAndKeepsEverythingWhenCancell
     d.port.openResult = 0;
     d.port.chosenFile = "C:\\Music\\ignored.mp3";
     d.dialog.Cmd_BGM_Click();
-    EXPECT_EQ(d.calls(), Strings{"GetOpenFileNameA"});
+    EXPECT_EQ(d.calls(), (Strings{"GetOpenFileNameA", "CommDlgExtendedError"}));
     EXPECT_EQ(d.state.settings.BGM_File, "C:\\Music\\old.mp3");
     EXPECT_EQ(d.port.fileCaption, "C:\\Music\\old.mp3");
     EXPECT_EQ(d.state.LastApiResult, 0);
@@ -203,9 +204,10 @@ TEST(SettingsDialog, TheFileChoiceAsksWithTheFilterAndKeepsEverythingWhenCancell
     const OpenFileRequest& request = *d.port.openRequest;
     EXPECT_EQ(request.filter, std::string("BGM\xcc\xa7\xb2\xd9 (MP3 WAV)\0*.MP3;*.WAV\0\0", 31));
     EXPECT_EQ(request.title, kOpenFileTitle);
-    EXPECT_EQ(request.fileBufferSize, 255u);
-    EXPECT_EQ(request.fileTitleBufferSize, 255u);
-    EXPECT_EQ(request.flags, 0u);
+    EXPECT_EQ(request.fileBufferSize, 260u) << "MAX_PATH";
+    EXPECT_EQ(request.fileTitleBufferSize, 260u);
+    EXPECT_EQ(request.flags, 0x1000u | 0x800u | 0x4u)
+        << "OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY";
 
     d.port.openResult = 1;
     d.port.chosenFile = "C:\\\x83\x5c\x83\x74\x83\x67\\new.wav";  // C:\ソフト\new.wav
@@ -215,6 +217,70 @@ TEST(SettingsDialog, TheFileChoiceAsksWithTheFilterAndKeepsEverythingWhenCancell
     EXPECT_EQ(d.state.settings.BGM_Kind, 2) << "the kind stays";
     EXPECT_EQ(d.state.LastApiResult, 1);
     EXPECT_TRUE(d.port.profilePort.writes.empty());
+}
+
+TEST(SettingsDialog, APathTooLongToKeepIsSaidAndChangesNothing) {
+    const std::string longest = "C:\\" + std::string(252, 'a');  // 255 bytes
+    const std::string tooLong = longest + "b";
+    struct Case {
+        std::int32_t result;
+        std::uint32_t error;
+        std::string chosen;
+        Strings calls;
+    };
+    const Case cases[] = {
+        {0,
+         0x3003,
+         "",
+         {"GetOpenFileNameA", "CommDlgExtendedError",
+          std::string("MessageBox ") + kChosenPathTooLong}},
+        {1,
+         0,
+         tooLong,
+         {"GetOpenFileNameA", std::string("MessageBox ") + kChosenPathTooLong + " | " + tooLong}},
+        {0, 0x3002, "", {"GetOpenFileNameA", "CommDlgExtendedError"}},  // another failure
+        {1, 0, longest, {"GetOpenFileNameA", "lbl_Fname.Caption := \"" + longest + "\""}},
+    };
+    for (const Case& c : cases) {
+        Dialog d(2, 0, "C:\\Music\\old.mp3");
+        d.dialog.Load();
+        d.calls();
+        d.port.openResult = c.result;
+        d.port.openError = c.error;
+        d.port.chosenFile = c.chosen;
+        d.dialog.Cmd_BGM_Click();
+        EXPECT_EQ(d.calls(), c.calls) << c.chosen.size() << " bytes, error " << c.error;
+        EXPECT_EQ(d.state.settings.BGM_File, c.chosen == longest ? longest : "C:\\Music\\old.mp3");
+    }
+}
+
+TEST(SettingsDialog, ASaveThatFailsSaysWhereAndStaysOpenWithTheChoice) {
+    for (std::size_t failing = 1; failing <= 3; ++failing) {
+        SCOPED_TRACE("write " + std::to_string(failing) + " fails");
+        Dialog d(1, 5, "C:\\Music\\kept.mp3");
+        d.dialog.Load();
+        d.dialog.SelectKind(2);
+        d.calls();
+        d.port.repeatTextValue = "7";
+        d.port.profilePort.failingWrites = {failing};
+        d.dialog.Cmd_Set_Click();
+        const auto& writes = d.port.profilePort.writes;
+        ASSERT_EQ(writes.size(), 3u) << "all three are written, in order, as ever";
+        EXPECT_EQ(writes[0].key, kKeyKind);
+        EXPECT_EQ(writes[2].key, kKeyFile);
+        EXPECT_EQ(d.port.log.back(), std::string("MessageBox ") + kSaveFailed + " | " + kIni);
+        EXPECT_EQ(std::count(d.port.log.begin(), d.port.log.end(), "Close"), 0);
+        EXPECT_EQ(d.state.settings.BGM_Kind, 2) << "the choice stays";
+        EXPECT_EQ(d.port.marks[2], KindMark::kSelected);
+
+        // Once the cause is gone, Set saves and closes.
+        d.port.profilePort.failingWrites.clear();
+        d.dialog.Cmd_Set_Click();
+        EXPECT_EQ(writes.size(), 6u);
+        EXPECT_EQ(writes[3].value, " 2");
+        EXPECT_EQ(writes[4].value, " 7");
+        EXPECT_EQ(d.port.log.back(), "Close");
+    }
 }
 
 TEST(SettingsDialog, SaveWritesTheThreeKeysInOrderThenCloses) {

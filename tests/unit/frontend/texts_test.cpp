@@ -26,6 +26,8 @@ const std::map<std::string, std::string> kReadable = {
     {"kCaptionCancel", "ｷｬﾝｾﾙ"},
     {"kMusicFileFilterName", "BGMﾌｧｲﾙ (MP3 WAV)"},
     {"kOpenFileTitle", "ﾌｧｲﾙを開く"},
+    {"kSaveFailed", "設定を保存できませんでした。次のﾌｧｲﾙに書き込めません："},
+    {"kChosenPathTooLong", "ﾌｧｲﾙのﾊﾟｽが長すぎるため、選べません。"},
 };
 
 TEST(JapaneseTexts, EveryTextDecodesFromCodePage932ToItsReadableForm) {

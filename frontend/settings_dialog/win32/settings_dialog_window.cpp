@@ -4,6 +4,7 @@
 
 #include "dialog_background.h"
 #include "dialog_controls.h"
+#include "dialog_keys.h"
 #include "dialog_layout.h"
 #include "maker.h"
 #include "maker_info.h"
@@ -36,6 +37,7 @@ struct SettingsDialog {
     DialogForm form;
     std::unique_ptr<Win32SettingsDialogPort> port;
     std::unique_ptr<Torvi_P> model;
+    FrontEndState* state = nullptr;
     HWND focus = nullptr;  // where the keyboard was when the dialog lost it
     bool closed = false;
 };
@@ -53,12 +55,138 @@ SettingsDialog* DialogOf(HWND window) {
     return reinterpret_cast<SettingsDialog*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
+int ChosenKind(const SettingsDialog& dialog) {
+    return dialog.state->settings.BGM_Kind;
+}
+
+HWND KindLabel(const SettingsDialog& dialog, int kind) {
+    return GetDlgItem(dialog.form.panel, ids::lbl_BGM + kind);
+}
+
+// The window that stands for a stop: the kind choice is the chosen kind's
+// label (the audio CD's while no kind is chosen).
+HWND WindowOfStop(const SettingsDialog& dialog, FocusStop stop) {
+    const auto button = [&](DialogButton which) {
+        return dialog.form.windows.buttons[static_cast<std::size_t>(which)];
+    };
+    switch (stop) {
+        case FocusStop::kKindChoice: {
+            const int kind = ChosenKind(dialog);
+            return KindLabel(dialog, kind >= 0 && kind <= 2 ? kind : 1);
+        }
+        case FocusStop::kRepeatList:
+            return dialog.form.windows.repeat;
+        case FocusStop::kFileButton:
+            return button(DialogButton::Cmd_BGM);
+        case FocusStop::kOtherWorks:
+            return button(DialogButton::Cmd_Etc);
+        case FocusStop::kSet:
+            return button(DialogButton::Cmd_Set);
+        case FocusStop::kCancel:
+            return button(DialogButton::Cmd_Can);
+        case FocusStop::kNone:
+            break;
+    }
+    return nullptr;
+}
+
+FocusStop StopOfWindow(const SettingsDialog& dialog, HWND focus) {
+    if (focus == nullptr) {
+        return FocusStop::kNone;
+    }
+    for (int kind = 0; kind < 3; ++kind) {
+        if (focus == KindLabel(dialog, kind)) {
+            return FocusStop::kKindChoice;
+        }
+    }
+    const HWND repeat = dialog.form.windows.repeat;
+    if (repeat != nullptr && (focus == repeat || IsChild(repeat, focus))) {
+        return FocusStop::kRepeatList;
+    }
+    for (const FocusStop stop :
+         {FocusStop::kFileButton, FocusStop::kOtherWorks, FocusStop::kSet, FocusStop::kCancel}) {
+        if (focus == WindowOfStop(dialog, stop)) {
+            return stop;
+        }
+    }
+    return FocusStop::kNone;
+}
+
+// After the kind changed: the kind choice's focus follows the chosen label,
+// and a stop that the new kind disables gives the focus back to it.
+void FocusAfterKindChange(SettingsDialog& dialog) {
+    const FocusStop stop = StopOfWindow(dialog, GetFocus());
+    if (stop == FocusStop::kKindChoice || !FocusStopUsable(stop, ChosenKind(dialog))) {
+        SetFocus(WindowOfStop(dialog, FocusStop::kKindChoice));
+    }
+}
+
+DialogKey KeyOf(WPARAM virtualKey) {
+    switch (virtualKey) {
+        case VK_RETURN:
+            return DialogKey::kReturn;
+        case VK_ESCAPE:
+            return DialogKey::kEscape;
+        case VK_TAB:
+            return GetKeyState(VK_SHIFT) < 0 ? DialogKey::kShiftTab : DialogKey::kTab;
+        case VK_UP:
+            return DialogKey::kUp;
+        case VK_DOWN:
+            return DialogKey::kDown;
+        default:
+            return DialogKey::kOther;
+    }
+}
+
+// The dialog's own keys, before the focused control sees them; false leaves
+// the key to that control.
+bool HandleDialogKey(SettingsDialog& dialog, const MSG& message) {
+    if (message.message != WM_KEYDOWN ||
+        (message.hwnd != dialog.window && !IsChild(dialog.window, message.hwnd))) {
+        return false;
+    }
+    const DialogKey key = KeyOf(message.wParam);
+    if (key == DialogKey::kOther) {
+        return false;
+    }
+    const FocusStop focus = StopOfWindow(dialog, GetFocus());
+    const HWND repeat = dialog.form.windows.repeat;
+    const bool dropped = repeat != nullptr && SendMessageW(repeat, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    Torvi_P& model = *dialog.model;
+    const KeyAction action = ActionForKey(key, focus, dropped);
+    switch (action) {
+        case KeyAction::kToControl:
+            return false;
+        case KeyAction::kSave:
+            model.Cmd_Set_Click();
+            break;
+        case KeyAction::kCancel:
+            model.Cmd_Can_Click();
+            break;
+        case KeyAction::kNextStop:
+        case KeyAction::kPreviousStop:
+            SetFocus(WindowOfStop(dialog, NextFocusStop(focus, ChosenKind(dialog),
+                                                        action == KeyAction::kPreviousStop)));
+            break;
+        case KeyAction::kKindUp:
+            model.SelectKind(KindAbove(ChosenKind(dialog)));
+            FocusAfterKindChange(dialog);
+            break;
+        case KeyAction::kKindDown:
+            model.SelectKind(KindBelow(ChosenKind(dialog)));
+            FocusAfterKindChange(dialog);
+            break;
+    }
+    return true;
+}
+
 void OnCommand(SettingsDialog& dialog, int id, int code) {
     Torvi_P& model = *dialog.model;
     if (code == kControlPressed) {
         for (int kind = 0; kind < 3; ++kind) {
             if (id == ids::Img_BGM + kind || id == ids::lbl_BGM + kind) {
                 model.SelectKind(kind);
+                FocusAfterKindChange(dialog);
                 return;
             }
         }
@@ -112,8 +240,7 @@ LRESULT CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             }
             return 0;
         case WM_COMMAND:
-            // Commands without a control are the dialog keys' (Enter, Escape),
-            // which no button here answers to.
+            // The dialog's keys are handled before they get here.
             if (ready && lParam != 0) {
                 OnCommand(*dialog, LOWORD(wParam), HIWORD(wParam));
             }
@@ -193,8 +320,7 @@ HWND CreateDialogWindow(SettingsDialog& dialog) {
 void RunUntilClosed(SettingsDialog& dialog) {
     MSG message;
     while (!dialog.closed && GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // Tab and the arrow keys move between the controls.
-        if (!IsDialogMessageW(dialog.window, &message)) {
+        if (!HandleDialogKey(dialog, message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
@@ -218,9 +344,13 @@ void ShowSettingsDialogModal(HINSTANCE instance, FrontEndState& state) {
     dialog.model = std::make_unique<Torvi_P>(*dialog.port, state,
                                              MakersPageAddress(kMakerUrl, state.programFolder));
 
+    dialog.state = &state;
     dialog.model->Load();
     // The resize that the first showing brings.
     OnResize(dialog);
+    // The keyboard starts on the kind choice when the window first becomes
+    // active.
+    dialog.focus = WindowOfStop(dialog, FocusStop::kKindChoice);
     ShowWindow(dialog.window, SW_SHOWNORMAL);
     SetForegroundWindow(dialog.window);
     UpdateWindow(dialog.window);

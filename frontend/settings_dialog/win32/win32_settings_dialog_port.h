@@ -41,6 +41,8 @@ class Win32SettingsDialogPort : public SettingsDialogPort {
                            const ScreenRect& to) override;
     void setMousePointer(MousePointer pointer) override;
     std::int32_t getOpenFileName(const OpenFileRequest& request, std::string& file) override;
+    std::uint32_t openFileError() override;
+    void showMessage(const std::string& text, const std::string& path) override;
     void shellExecute(const std::string& verb, const std::string& file,
                       const std::string& parameters, const std::string& directory,
                       std::int32_t show) override;
@@ -55,4 +57,5 @@ class Win32SettingsDialogPort : public SettingsDialogPort {
     int dpi_;
     SettingsDialogWindows windows_;
     Win32Profile profile_;
+    std::uint32_t openFileError_ = 0;
 };

@@ -46,6 +46,22 @@ void PaintOverContainer(HWND control, Draw draw) {
     EndPaint(control, &paint);
 }
 
+// The dotted rectangle round the text of the label that has the keyboard, one
+// pixel clear of the text and inside the label, as Windows marks a focused
+// choice.
+void DrawFocusCue(HDC dc, const std::wstring& text, const RECT& client, UINT format) {
+    RECT around = client;
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &around, format | DT_CALCRECT);
+    if ((format & DT_CENTER) != 0) {
+        OffsetRect(&around, (client.right - around.right) / 2, 0);
+    }
+    InflateRect(&around, 1, 1);
+    IntersectRect(&around, &around, &client);
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, RGB(255, 255, 255));
+    DrawFocusRect(dc, &around);
+}
+
 // Any mouse button pressed on the control, as the container hears of it.
 bool TellPressed(HWND control, UINT message) {
     if (message != WM_LBUTTONDOWN && message != WM_RBUTTONDOWN && message != WM_MBUTTONDOWN) {
@@ -66,6 +82,10 @@ LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             break;
         case WM_ERASEBKGND:
             return 1;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            InvalidateRect(window, nullptr, FALSE);
+            return 0;
         case WM_SETTEXT: {
             const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
             InvalidateRect(window, nullptr, FALSE);
@@ -84,6 +104,9 @@ LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 SetBkMode(dc, TRANSPARENT);
                 SetTextColor(dc, look->colour);
                 DrawTextW(dc, text.c_str(), length, &client, look->format);
+                if (GetFocus() == window) {
+                    DrawFocusCue(dc, text, client, look->format);
+                }
                 SelectObject(dc, oldFont);
             });
             return 0;

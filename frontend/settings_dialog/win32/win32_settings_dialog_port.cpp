@@ -11,6 +11,7 @@
 #include "dialog_controls.h"
 #include "dialog_layout.h"
 #include "shift_jis_text.h"
+#include "window_titles.h"
 
 namespace {
 
@@ -150,10 +151,24 @@ std::int32_t Win32SettingsDialogPort::getOpenFileName(const OpenFileRequest& req
     open.lpstrTitle = request.title.c_str();
     open.Flags = request.flags;
     const BOOL result = GetOpenFileNameA(&open);
+    openFileError_ = result > 0 ? 0 : CommDlgExtendedError();
     if (result > 0) {
         file.assign(fileBuffer.data());
     }
     return result;
+}
+
+std::uint32_t Win32SettingsDialogPort::openFileError() {
+    return openFileError_;
+}
+
+void Win32SettingsDialogPort::showMessage(const std::string& text, const std::string& path) {
+    std::wstring shown = WideFromShiftJis(text.c_str());
+    if (!path.empty()) {
+        shown += L"\n\n" + WideFromAnsi(path.c_str());
+    }
+    MessageBoxW(windows_.dialog, shown.c_str(), WideFromShiftJis(kApplicationTitle).c_str(),
+                MB_OK | MB_ICONEXCLAMATION);
 }
 
 void Win32SettingsDialogPort::shellExecute(const std::string& verb, const std::string& file,
