@@ -37,29 +37,11 @@ export VELMORA_E2E_TEST_NAME=bench_renderer_under_wine
 
 # shellcheck source=../tests/e2e/lib/wine_session.sh
 source "$source_dir/tests/e2e/lib/wine_session.sh"
+# shellcheck source=../tests/e2e/renderer/renderer_steps.sh
+source "$source_dir/tests/e2e/renderer/renderer_steps.sh"
 
 median() {
     sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
-
-# program_pid NAME PATTERN: the Linux process, started as NAME by e2e_start,
-# whose command line holds PATTERN (Wine runs the program in a descendant of
-# the shell that started it).
-program_pid() {
-    local pending found pid
-    pending=$(cat "$E2E_RUN_DIR/$1.pid")
-    while [ -n "$pending" ]; do
-        found=""
-        for pid in $pending; do
-            if tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | grep -qi -- "$2"; then
-                echo "$pid"
-                return 0
-            fi
-            found="$found $(ps -o pid= --ppid "$pid" | tr -d ' ' | tr '\n' ' ')"
-        done
-        pending=$(echo "$found" | xargs)
-    done
-    return 1
 }
 
 # cpu_seconds PID: user and system time of the process and all its threads.
@@ -73,7 +55,7 @@ frames_per_second() {
     WINEDEBUG=fps e2e_start fps Velmora.dll >&2
     window=$(e2e_wait_window VelmoraVC)
     e2e_wait_focus "$window"
-    pid=$(program_pid fps Velmora.dll) || e2e_fail "no process runs Velmora.dll"
+    pid=$(renderer_process fps) || e2e_fail "no process runs Velmora.dll"
     # The first seconds set up the context and fill the screen.
     sleep 2
     cpu_start=$(cpu_seconds "$pid")
@@ -88,7 +70,7 @@ frames_per_second() {
     # running total after the first seconds covers the whole run.
     echo "fps lines: $(grep -c 'approx' "$trace")"
     echo "last line: $(grep 'approx' "$trace" | tail -n 1 | sed 's/^.*@ //')"
-    fps=$(grep -o 'approx [0-9.]*' "$trace" | awk '{ print $2 }' | tail -n +3 | median)
+    fps=$(renderer_fps fps)
     echo "median of the per-second figures: $fps fps"
     # The frames of the measured seconds are taken at the median pace.
     awk -v cpu0="$cpu_start" -v cpu1="$cpu_end" -v wall0="$wall_start" -v wall1="$wall_end" \

@@ -40,3 +40,29 @@ renderer_expect_staying() {
 probe_value() {
     sed -n "s/^$2=//p" "$(e2e_stdout "$1")" | tr -d '\r'
 }
+
+# renderer_process NAME: the Linux process that runs Velmora.dll, started as
+# NAME (Wine runs it in a descendant of the shell that started it).
+renderer_process() {
+    local pending found pid
+    pending=$(cat "$E2E_RUN_DIR/$1.pid")
+    while [ -n "$pending" ]; do
+        found=""
+        for pid in $pending; do
+            if tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | grep -qi -- 'Velmora\.dll'; then
+                echo "$pid"
+                return 0
+            fi
+            found="$found $(ps -o pid= --ppid "$pid" | tr '\n' ' ')"
+        done
+        pending=$(echo "$found" | xargs)
+    done
+    return 1
+}
+
+# renderer_fps NAME: the median of Wine's per-second frame rates (WINEDEBUG
+# with fps) of the run, leaving out the first two, which span the set-up.
+renderer_fps() {
+    grep -o 'approx [0-9.]*' "$(e2e_stderr "$1")" | awk '{ print $2 }' | tail -n +3 | sort -n |
+        awk '{ v[NR] = $1 } END { if (NR) print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
