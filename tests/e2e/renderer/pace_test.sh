@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The painting's pace where the swap paces nothing (Wine on a virtual display):
-# about 60 frames a second, never more, while a key still closes at once; and
+# about 60 frames a second, never more, and no slower than the machine can
+# draw, while a key still closes at once; and
 # the renderer's own line of its set-up: the format whose swap keeps the
 # picture, so no copy of each frame.
 # shellcheck source-path=SCRIPTDIR
@@ -53,14 +54,15 @@ check_pace() {
         "$ran% of the time and waited for a processor $waited%"
     awk -v f="$fps" 'BEGIN { exit !(f <= 66) }' ||
         e2e_fail "$fps frames per second: faster than the painting's pace"
-    # Only a loaded machine keeps the frames below the pace: then the main
-    # thread spends its time waiting for a processor, not in the pace's wait.
-    if [ "$waited" -lt 10 ]; then
-        awk -v f="$fps" 'BEGIN { exit !(f >= 54) }' ||
-            e2e_fail "$fps frames per second: slower than the painting's pace"
-    else
-        e2e_log "the lower bound (54) is not judged: the machine kept the renderer waiting"
-    fi
+    awk -v f="$fps" 'BEGIN { exit !(f >= 54) }' && return 0
+    # Slower than the pace is right only where the machine cannot go faster:
+    # then the main thread draws, or waits for a processor, most of the time
+    # (the rest it waits for Mesa's threads and the X server, about a seventh
+    # here), and a slow frame never waits for the pace's tick.
+    [ $((ran + waited)) -ge 70 ] ||
+        e2e_fail "$fps frames per second while the main thread was idle" \
+            "$((100 - ran - waited))% of the time: the pace slowed a slow machine"
+    e2e_log "slower than the pace: this machine could draw no faster"
 }
 
 e2e_begin 640x480x24
