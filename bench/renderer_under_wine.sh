@@ -9,7 +9,8 @@
 #   bash bench/renderer_under_wine.sh [BUILD_DIR] [SECONDS] [RUNS] [SCREEN]
 #
 # BUILD_DIR is a built windows-x64 (or, where 32-bit Wine runs, windows) tree,
-# build/windows-x64 by default; its e2e prefix is made if need be. SCREEN is
+# build/windows-x64 by default; the benchmark makes a Wine prefix of its own
+# there (not the tests', whose runs would end its programs). SCREEN is
 # the virtual display's WxHxD, 1280x1024x24 by default.
 set -euo pipefail
 
@@ -27,7 +28,7 @@ else
 fi
 export VELMORA_E2E_BIN_DIR="$build_dir/bin"
 export VELMORA_E2E_PROGRAMS_DIR="$build_dir/e2e-helpers"
-export VELMORA_E2E_STATE_DIR="$build_dir/e2e"
+export VELMORA_E2E_STATE_DIR="$build_dir/bench-e2e"
 export VELMORA_E2E_WINE_ARCH=$arch
 export VELMORA_E2E_SCREEN=$screen
 export WINEDEBUG=-all

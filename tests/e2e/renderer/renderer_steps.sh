@@ -44,18 +44,20 @@ probe_value() {
 # renderer_process NAME: the Linux process that runs Velmora.dll, started as
 # NAME (Wine runs it in a descendant of the shell that started it).
 renderer_process() {
-    local pending found pid
-    pending=$(cat "$E2E_RUN_DIR/$1.pid")
-    while [ -n "$pending" ]; do
-        found=""
-        for pid in $pending; do
-            if tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | grep -qi -- 'Velmora\.dll'; then
-                echo "$pid"
+    local root candidate ancestor
+    root=$(cat "$E2E_RUN_DIR/$1.pid")
+    for candidate in $(pgrep -f 'Velmora\.dll'); do
+        ancestor=$candidate
+        while [ -n "$ancestor" ] && [ "$ancestor" -gt 1 ]; do
+            if [ "$ancestor" = "$root" ]; then
+                echo "$candidate"
                 return 0
             fi
-            found="$found $(ps -o pid= --ppid "$pid" | tr '\n' ' ')"
+            # The parent is the second field after the command's name, which
+            # may hold blanks.
+            ancestor=$(sed 's/^.*) [A-Za-z] \([0-9]*\) .*$/\1/' "/proc/$ancestor/stat" 2>/dev/null) ||
+                break
         done
-        pending=$(echo "$found" | xargs)
     done
     return 1
 }
