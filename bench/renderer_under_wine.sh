@@ -1,19 +1,24 @@
 #!/usr/bin/env bash
 # Figures for the renderer program itself, under Wine on a virtual display:
-# the frames per second Velmora.dll draws full screen (Wine's fps trace), and
-# the time from a key press to its process being gone, beside the same time
-# for a bare window that ends on a key (most of either is Wine's teardown).
+# the frames per second Velmora.dll draws full screen (Wine's fps trace), the
+# processor time its process takes per frame and per second (the process's own
+# counters in /proc, all its threads, Mesa's included), and the time from a
+# key press to its process being gone, beside the same time for a bare window
+# that ends on a key (most of either is Wine's teardown).
 #
-#   bash bench/renderer_under_wine.sh [BUILD_DIR] [SECONDS] [RUNS]
+#   bash bench/renderer_under_wine.sh [BUILD_DIR] [SECONDS] [RUNS] [SCREEN]
 #
 # BUILD_DIR is a built windows-x64 (or, where 32-bit Wine runs, windows) tree,
-# build/windows-x64 by default; its e2e prefix is made if need be.
+# build/windows-x64 by default; the benchmark makes a Wine prefix of its own
+# there (not the tests', whose runs would end its programs). SCREEN is
+# the virtual display's WxHxD, 1280x1024x24 by default.
 set -euo pipefail
 
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=$(realpath "${1:-$source_dir/build/windows-x64}")
 seconds=${2:-15}
 runs=${3:-5}
+screen=${4:-1280x1024x24}
 
 if grep -q 'CMAKE_SYSTEM_PROCESSOR:.*=x86_64' "$build_dir/CMakeCache.txt" 2>/dev/null ||
     grep -q 'x86_64-w64-mingw32' "$build_dir/CMakeCache.txt"; then
@@ -23,9 +28,9 @@ else
 fi
 export VELMORA_E2E_BIN_DIR="$build_dir/bin"
 export VELMORA_E2E_PROGRAMS_DIR="$build_dir/e2e-helpers"
-export VELMORA_E2E_STATE_DIR="$build_dir/e2e"
+export VELMORA_E2E_STATE_DIR="$build_dir/bench-e2e"
 export VELMORA_E2E_WINE_ARCH=$arch
-export VELMORA_E2E_SCREEN=1280x1024x24
+export VELMORA_E2E_SCREEN=$screen
 export WINEDEBUG=-all
 
 VELMORA_E2E_TEST_NAME=bench_prefix bash "$source_dir/tests/e2e/wine_prefix.sh" >/dev/null
@@ -33,17 +38,32 @@ export VELMORA_E2E_TEST_NAME=bench_renderer_under_wine
 
 # shellcheck source=../tests/e2e/lib/wine_session.sh
 source "$source_dir/tests/e2e/lib/wine_session.sh"
+# shellcheck source=../tests/e2e/renderer/renderer_steps.sh
+source "$source_dir/tests/e2e/renderer/renderer_steps.sh"
 
 median() {
     sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
+# cpu_seconds PID: user and system time of the process and all its threads.
+cpu_seconds() {
+    awk -v tick="$(getconf CLK_TCK)" '{ sub(/^.*\) /, ""); print ($12 + $13) / tick }' \
+        "/proc/$1/stat"
+}
+
 frames_per_second() {
-    local trace
+    local trace pid cpu_start cpu_end wall_start wall_end fps
     WINEDEBUG=fps e2e_start fps Velmora.dll >&2
     window=$(e2e_wait_window VelmoraVC)
     e2e_wait_focus "$window"
+    pid=$(renderer_process fps) || e2e_fail "no process runs Velmora.dll"
+    # The first seconds set up the context and fill the screen.
+    sleep 2
+    cpu_start=$(cpu_seconds "$pid")
+    wall_start=${EPOCHREALTIME/,/.}
     sleep "$seconds"
+    cpu_end=$(cpu_seconds "$pid")
+    wall_end=${EPOCHREALTIME/,/.}
     e2e_key Escape
     e2e_wait_exit fps 10 >&2
     trace=$(e2e_stderr fps)
@@ -51,8 +71,15 @@ frames_per_second() {
     # running total after the first seconds covers the whole run.
     echo "fps lines: $(grep -c 'approx' "$trace")"
     echo "last line: $(grep 'approx' "$trace" | tail -n 1 | sed 's/^.*@ //')"
-    echo "median of the per-second figures: $(grep -o 'approx [0-9.]*' "$trace" |
-        awk '{ print $2 }' | tail -n +3 | median) fps"
+    fps=$(renderer_fps fps)
+    echo "median of the per-second figures: $fps fps"
+    # The frames of the measured seconds are taken at the median pace.
+    awk -v cpu0="$cpu_start" -v cpu1="$cpu_end" -v wall0="$wall_start" -v wall1="$wall_end" \
+        -v fps="$fps" 'BEGIN {
+            cpu = cpu1 - cpu0; wall = wall1 - wall0
+            perFrame = fps > 0 ? 1000 * cpu / (fps * wall) : 0
+            printf "processor time: %.2f s in %.2f s (%.0f%% of one core), %.2f ms per frame\n",
+                cpu, wall, 100 * cpu / wall, perFrame }'
 }
 
 # key_to_gone NAME PROGRAM TITLE: milliseconds from the key press to the end of
@@ -70,7 +97,7 @@ key_to_gone() {
     done
 }
 
-e2e_begin 1280x1024x24
+e2e_begin "$screen"
 echo "== Velmora.dll frames per second at ${E2E_WIDTH}x$E2E_HEIGHT over $seconds s ($arch)"
 frames_per_second
 echo "== key press to process gone, $runs runs each (ms)"

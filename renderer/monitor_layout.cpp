@@ -10,6 +10,14 @@ bool operator!=(const ScreenRect& a, const ScreenRect& b) {
     return !(a == b);
 }
 
+namespace {
+
+bool intersect(const ScreenRect& a, const ScreenRect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+}  // namespace
+
 MonitorLayout monitorLayout(const std::vector<MonitorArea>& monitors,
                             const ScreenRect& primaryScreen) {
     MonitorLayout layout{primaryScreen, {}};
@@ -20,7 +28,7 @@ MonitorLayout monitorLayout(const std::vector<MonitorArea>& monitors,
     }
     for (const MonitorArea& monitor : monitors) {
         const ScreenRect& area = monitor.area;
-        if (area.empty() || area == layout.painting ||
+        if (area.empty() || intersect(area, layout.painting) ||
             std::find(layout.covers.begin(), layout.covers.end(), area) != layout.covers.end()) {
             continue;
         }

@@ -35,8 +35,9 @@ struct MonitorLayout {
 // The layout for the monitors in the order the system lists them. Without a
 // monitor marked primary (a system that cannot list its monitors) the
 // painting takes primaryScreen, the screen's size at the origin. A monitor
-// showing exactly the painting's area or an earlier cover's (a mirrored
-// display) needs no cover of its own, nor does one without pixels.
+// that shows any part of the painting (a mirrored display, or a clone at a
+// lower resolution) gets no cover, which would hide the painting there; nor
+// does one that shows an earlier cover's area, nor one without pixels.
 MonitorLayout monitorLayout(const std::vector<MonitorArea>& monitors,
                             const ScreenRect& primaryScreen);
 

@@ -6,6 +6,7 @@
 #include "gl_headers.h"
 #include "light_texture.h"
 #include "particle_geometry.h"
+#include "view_fit.h"
 
 namespace {
 
@@ -16,9 +17,8 @@ constexpr double kNearPlane = 1.0;
 constexpr double kFarPlane = 10000.0;
 constexpr float kEyeDistance = 15.0f;
 
-// Covers the whole view at z = 0 for aspect ratios up to 8 : 3.
-constexpr float kTrailHalfWidth = 40.0f;
-constexpr float kTrailHalfHeight = 17.0f;
+// The emitters' box ends at z = 15: the nearest, and so largest, particles.
+constexpr float kNearFace = 15.0f;
 
 constexpr GLuint kLightTextureName = 1;
 constexpr GLuint kSpriteListName = 1;
@@ -92,6 +92,32 @@ void Painting::frameView(const ClientRect& rect) {
                    kNearPlane, kFarPlane);
     glTranslatef(0.0f, 0.0f, -kEyeDistance);
     glMatrixMode(GL_MODELVIEW);
+
+    trail_ = trailQuadFor(static_cast<double>(rect.right) / static_cast<double>(rect.bottom));
+    sizeScale_ = particleSizeScale(rect.bottom - rect.top);
+    // Smoothed points and lines: the ranges of the smooth ones are the ones
+    // that apply.
+    GLfloat range[2] = {0.0f, 0.0f};
+    glGetFloatv(GL_POINT_SIZE_RANGE, range);
+    largestPointSize_ = range[1];
+    range[1] = 0.0f;
+    glGetFloatv(GL_LINE_WIDTH_RANGE, range);
+    largestLineWidth_ = range[1];
+}
+
+ParticleSizing Painting::particleSizing() const {
+    switch (settings().drawMode) {
+        case kDrawPoints:
+            return {sizeScale_, pointSize(kNearFace, derived().pointSizeFactor) * sizeScale_,
+                    largestPointSize_};
+        case kDrawLines:
+            return {sizeScale_, lineWidth(kNearFace, derived().lineWidthFactor) * sizeScale_,
+                    largestLineWidth_};
+        default:
+            // Sprites are squares in the scene and grow with the screen
+            // anyway.
+            return {1.0f, 0.0f, 0.0f};
+    }
 }
 
 void Painting::keepPicture() {
@@ -156,10 +182,10 @@ void Painting::fadeLastPicture() {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(0.0f, 0.0f, 0.0f, trailAlpha(settings()));
     glBegin(GL_QUADS);
-    glVertex3f(-kTrailHalfWidth, -kTrailHalfHeight, 0.0f);
-    glVertex3f(kTrailHalfWidth, -kTrailHalfHeight, 0.0f);
-    glVertex3f(kTrailHalfWidth, kTrailHalfHeight, 0.0f);
-    glVertex3f(-kTrailHalfWidth, kTrailHalfHeight, 0.0f);
+    glVertex3f(-trail_.halfWidth, -trail_.halfHeight, 0.0f);
+    glVertex3f(trail_.halfWidth, -trail_.halfHeight, 0.0f);
+    glVertex3f(trail_.halfWidth, trail_.halfHeight, 0.0f);
+    glVertex3f(-trail_.halfWidth, trail_.halfHeight, 0.0f);
     glEnd();
     setParticleBlending();
 }
@@ -252,7 +278,8 @@ void Painting::drawPoints(const Flow& flow) {
         const Particle p = flow.particles.get(j);
         const GLfloat colour[3] = {p.r, p.g, p.b};
         const GLfloat position[3] = {p.x, p.y, p.z};
-        glPointSize(pointSize(p.z, derived().pointSizeFactor));
+        glPointSize(
+            limitedSize(pointSize(p.z, derived().pointSizeFactor) * sizeScale_, largestPointSize_));
         glBegin(GL_POINTS);
         glColor3fv(colour);
         glVertex3fv(position);
@@ -263,8 +290,9 @@ void Painting::drawPoints(const Flow& flow) {
 void Painting::drawLines(const Flow& flow) {
     const int count = static_cast<int>(flow.particles.size());
     for (int j = 0; j < count; ++j) {
+        const float z = flow.particles.z[static_cast<std::size_t>(j)];
         glLineWidth(
-            lineWidth(flow.particles.z[static_cast<std::size_t>(j)], derived().lineWidthFactor));
+            limitedSize(lineWidth(z, derived().lineWidthFactor) * sizeScale_, largestLineWidth_));
         glBegin(GL_LINES);
         const LineSegment segment = lineSegment(flow, j);
         if (segment.drawn) {

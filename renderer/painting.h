@@ -8,6 +8,21 @@
 #include "graphics_surface.h"
 #include "kept_picture.h"
 #include "renderer_settings.h"
+#include "view_fit.h"
+
+// The size points or lines are drawn with on the current view.
+struct ParticleSizing {
+    // How much larger than on a screen of 1080 lines.
+    float scale;
+    // What a particle on the near face of the emitters' box asks for, in
+    // pixels; 0 where the size is not in pixels (sprites).
+    float nearest;
+    // The largest the implementation draws; 0 when it does not say.
+    float largest;
+
+    // Sizes beyond the largest are drawn at the largest.
+    bool limited() const { return largest > 0.0f && nearest > largest; }
+};
 
 // The painting on a surface: the OpenGL set-up, one frame after another, and
 // the teardown. It owns the flows and the random state that runs through the
@@ -37,6 +52,9 @@ class Painting {
     // surface's swap does not promise to.
     bool keepsPicture() const { return kept_.active(); }
 
+    // Known once the graphics are set up, and anew after each resize.
+    ParticleSizing particleSizing() const;
+
     void releaseGraphics();
 
     // For tools and tests that look into the simulation between frames.
@@ -61,6 +79,10 @@ class Painting {
     GraphicsSurface& surface_;
     FlowSet flows_;
     ClientRect view_{0, 0, 0, 0};
+    TrailQuad trail_{0.0f, 0.0f};
+    float sizeScale_ = 1.0f;
+    float largestPointSize_ = 0.0f;
+    float largestLineWidth_ = 0.0f;
     KeptPicture kept_;
 };
 

@@ -26,25 +26,30 @@ int pixelFormatScore(const PixelFormatFields& format) {
     return score;
 }
 
-bool swapKeepsPicture(const PixelFormatFields& format) {
-    return (format.dwFlags & kPfdDoubleBuffer) == 0 || (format.dwFlags & kPfdSwapCopy) != 0;
+bool swapKeepsPicture(const PixelFormatFields& format, int swapMethod) {
+    return (format.dwFlags & kPfdDoubleBuffer) == 0 || (format.dwFlags & kPfdSwapCopy) != 0 ||
+           swapMethod == kWglSwapCopyArb;
 }
 
-void PixelFormatChoice::consider(int index, const PixelFormatFields& format) {
+void PixelFormatChoice::consider(int index, const PixelFormatFields& format, int swapMethod) {
     if (!pixelFormatQualifies(format)) {
         return;
     }
     const int score = pixelFormatScore(format);
-    if (score > bestScore_) {
+    const bool keeps = swapKeepsPicture(format, swapMethod);
+    if (score > bestScore_ || (chosen_ != 0 && score == bestScore_ && keeps && !chosenKeeps_)) {
         bestScore_ = score;
         chosen_ = index;
+        chosenKeeps_ = keeps;
     }
 }
 
-int choosePixelFormat(const std::vector<PixelFormatFields>& formats) {
+int choosePixelFormat(const std::vector<PixelFormatFields>& formats,
+                      const std::vector<int>& swapMethods) {
     PixelFormatChoice choice;
     for (std::size_t i = 0; i < formats.size(); ++i) {
-        choice.consider(static_cast<int>(i) + 1, formats[i]);
+        choice.consider(static_cast<int>(i) + 1, formats[i],
+                        i < swapMethods.size() ? swapMethods[i] : 0);
     }
     return choice.chosen();
 }

@@ -1,6 +1,10 @@
 #pragma once
 
-// Asks the driver, where it offers the choice, to show one frame per display
-// refresh, so that the painting's fixed per-frame motion runs at the display's
-// pace rather than racing on fast hardware. Needs a current context.
-void requestSwapPerRefresh();
+// The refresh rate of the primary display, where the painting is, in Hz; 0 or
+// 1 where the system does not know it.
+int paintingDisplayRefreshHz();
+
+// Asks the driver to show a frame every `interval` display refreshes. False
+// where it offers no swap control: the swap then paces nothing. Needs a
+// current context.
+bool requestSwapInterval(int interval);

@@ -1,14 +1,14 @@
 #include "wgl_surface.h"
 
-#include "pixel_format_selection.h"
+#include "frame_pace.h"
 #include "swap_interval.h"
 
 void WglSurface::createContext() {
+    // Asked before the window's own format is set, which can be set only once.
+    const std::vector<int> swapMethods =
+        driverSwapMethods(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window_, GWLP_HINSTANCE)));
     deviceContext_ = GetDC(window_);
-    selectPixelFormat(deviceContext_);
-    const PixelFormatInUse format = pixelFormatInUse(deviceContext_);
-    // Without a format there is no context and no picture to keep either.
-    keepsPicture_ = format.index == 0 || ::swapKeepsPicture(format.fields);
+    format_ = selectPixelFormat(deviceContext_, swapMethods);
     renderingContext_ = wglCreateContext(deviceContext_);
 }
 
@@ -20,7 +20,11 @@ ClientRect WglSurface::clientRect() {
 
 void WglSurface::makeCurrent() {
     if (wglMakeCurrent(deviceContext_, renderingContext_)) {
-        requestSwapPerRefresh();
+        // One frame per refresh on a 60 Hz display, every second refresh at
+        // 120 Hz, and so on: the painting's motion is a fixed step per frame.
+        refreshHz_ = paintingDisplayRefreshHz();
+        swapInterval_ = swapIntervalForRefresh(refreshHz_);
+        swapControlled_ = requestSwapInterval(swapInterval_);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "renderer_program.h"
 #include "renderer_settings.h"
 #include "saver_titles.h"
+#include "setup_log.h"
 #include "system_password.h"
 
 namespace {
@@ -52,6 +53,7 @@ bool startPainting(HWND window) {
         program.surface.reset();
         return false;
     }
+    logSetUp(*program.surface, *program.painting);
     program.state.drawingEnabled = true;
     return true;
 }

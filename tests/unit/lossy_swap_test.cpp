@@ -193,6 +193,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LossyCase{"Sprites640x360", kDrawSprites, 20, 640, 360, 40},
                       LossyCase{"Lines640x360", kDrawLines, 20, 640, 360, 40},
                       LossyCase{"LongTrails301x173", kDrawPoints, 100, 301, 173, 40},
+                      LossyCase{"Wide640x180", kDrawSprites, 20, 640, 180, 40},
+                      LossyCase{"Tall180x640", kDrawPoints, 20, 180, 640, 40},
                       LossyCase{"NoTrails640x360", kDrawPoints, 0, 640, 360, 20}),
     [](const ::testing::TestParamInfo<LossyCase>& info) { return std::string(info.param.name); });
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "pixel_format.h"
 
 namespace {
@@ -75,6 +77,55 @@ TEST(PixelFormat, OnlyACopyingSwapKeepsThePicture) {
     copying.dwFlags |= kPfdSwapCopy;
     EXPECT_EQ(choosePixelFormat({copying, driverFormat(32, 16)}), 2);
     EXPECT_EQ(pixelFormatScore(copying), pixelFormatScore(driverFormat(24, 16)));
+}
+
+TEST(PixelFormat, AmongTheBestScoredPrefersASwapThatKeepsThePicture) {
+    PixelFormatFields described = driverFormat(32, 24);
+    described.dwFlags |= kPfdSwapCopy;
+    const PixelFormatFields plain = driverFormat(32, 24);
+    const PixelFormatFields better = driverFormat(32, 32);
+    PixelFormatFields singleBuffered = driverFormat(32, 32);
+    singleBuffered.dwFlags &= ~kPfdDoubleBuffer;
+    const struct {
+        const char* name;
+        std::vector<PixelFormatFields> formats;
+        std::vector<int> swapMethods;
+        int chosen;
+    } cases[] = {
+        {"a tie without promises keeps the first", {plain, plain}, {}, 1},
+        {"a tie goes to the descriptor's promise", {plain, described, described}, {}, 2},
+        {"a tie goes to the driver's promise",
+         {plain, plain, plain},
+         {kWglSwapUndefinedArb, kWglSwapExchangeArb, kWglSwapCopyArb},
+         3},
+        {"the first promise stays",
+         {plain, plain, plain},
+         {0, kWglSwapCopyArb, kWglSwapCopyArb},
+         2},
+        {"a promise does not beat a better score", {plain, better}, {kWglSwapCopyArb, 0}, 2},
+        {"nor a worse score a promise", {better, described}, {}, 1},
+        {"a promise on a format that does not qualify counts for nothing",
+         {singleBuffered, plain},
+         {kWglSwapCopyArb, 0},
+         2},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(choosePixelFormat(c.formats, c.swapMethods), c.chosen) << c.name;
+    }
+
+    PixelFormatChoice choice;
+    choice.consider(1, plain, kWglSwapUndefinedArb);
+    EXPECT_FALSE(choice.chosenKeepsPicture());
+    choice.consider(2, plain, kWglSwapCopyArb);
+    EXPECT_EQ(choice.chosen(), 2);
+    EXPECT_TRUE(choice.chosenKeepsPicture());
+    choice.consider(3, better, kWglSwapExchangeArb);
+    EXPECT_EQ(choice.chosen(), 3);
+    EXPECT_FALSE(choice.chosenKeepsPicture()) << "the better score is taken without its promise";
+
+    EXPECT_TRUE(swapKeepsPicture(plain, kWglSwapCopyArb));
+    EXPECT_FALSE(swapKeepsPicture(plain, kWglSwapExchangeArb));
+    EXPECT_FALSE(swapKeepsPicture(plain, kWglSwapUndefinedArb));
 }
 
 TEST(PixelFormat, NoneChosenWhenNothingQualifies) {

@@ -40,3 +40,31 @@ renderer_expect_staying() {
 probe_value() {
     sed -n "s/^$2=//p" "$(e2e_stdout "$1")" | tr -d '\r'
 }
+
+# renderer_process NAME: the Linux process that runs Velmora.dll, started as
+# NAME (Wine runs it in a descendant of the shell that started it).
+renderer_process() {
+    local root candidate ancestor
+    root=$(cat "$E2E_RUN_DIR/$1.pid")
+    for candidate in $(pgrep -f 'Velmora\.dll'); do
+        ancestor=$candidate
+        while [ -n "$ancestor" ] && [ "$ancestor" -gt 1 ]; do
+            if [ "$ancestor" = "$root" ]; then
+                echo "$candidate"
+                return 0
+            fi
+            # The parent is the second field after the command's name, which
+            # may hold blanks.
+            ancestor=$(sed 's/^.*) [A-Za-z] \([0-9]*\) .*$/\1/' "/proc/$ancestor/stat" 2>/dev/null) ||
+                break
+        done
+    done
+    return 1
+}
+
+# renderer_fps NAME: the median of Wine's per-second frame rates (WINEDEBUG
+# with fps) of the run, leaving out the first two, which span the set-up.
+renderer_fps() {
+    grep -o 'approx [0-9.]*' "$(e2e_stderr "$1")" | awk '{ print $2 }' | tail -n +3 | sort -n |
+        awk '{ v[NR] = $1 } END { if (NR) print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}

@@ -253,6 +253,7 @@ int pixelFormat() {
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = "saver probe pixel format";
     RegisterClassA(&windowClass);
+    const std::vector<int> swapMethods = driverSwapMethods(windowClass.hInstance);
     HWND window = CreateWindowExA(WS_EX_TOPMOST, windowClass.lpszClassName, "saver probe pixels",
                                   WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
                                   160, 120, nullptr, nullptr, windowClass.hInstance, nullptr);
@@ -263,7 +264,28 @@ int pixelFormat() {
     }
     PIXELFORMATDESCRIPTOR descriptor{};
     const int count = DescribePixelFormat(deviceContext, 1, sizeof(descriptor), &descriptor);
-    int qualifying = 0, copying = 0, exchanging = 0;
+    int qualifying = 0, copying = 0, exchanging = 0, driverCopying = 0;
+    int bestScore = 0, bestScoredKeeping = 0;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int i = 1; i <= count; ++i) {
+            DescribePixelFormat(deviceContext, i, sizeof(descriptor), &descriptor);
+            const PixelFormatFields fields{descriptor.dwFlags, descriptor.iPixelType,
+                                           descriptor.cColorBits, descriptor.cDepthBits};
+            if (!pixelFormatQualifies(fields)) {
+                continue;
+            }
+            const int score = pixelFormatScore(fields);
+            if (pass == 0 && score > bestScore) {
+                bestScore = score;
+            }
+            const int method = static_cast<std::size_t>(i) <= swapMethods.size()
+                                   ? swapMethods[static_cast<std::size_t>(i) - 1]
+                                   : 0;
+            if (pass == 1 && score == bestScore && swapKeepsPicture(fields, method)) {
+                ++bestScoredKeeping;
+            }
+        }
+    }
     for (int i = 1; i <= count; ++i) {
         DescribePixelFormat(deviceContext, i, sizeof(descriptor), &descriptor);
         const PixelFormatFields fields{descriptor.dwFlags, descriptor.iPixelType,
@@ -272,25 +294,34 @@ int pixelFormat() {
             ++qualifying;
             copying += (descriptor.dwFlags & PFD_SWAP_COPY) ? 1 : 0;
             exchanging += (descriptor.dwFlags & PFD_SWAP_EXCHANGE) ? 1 : 0;
+            driverCopying += static_cast<std::size_t>(i) <= swapMethods.size() &&
+                                     swapMethods[static_cast<std::size_t>(i) - 1] == kWglSwapCopyArb
+                                 ? 1
+                                 : 0;
         }
     }
-    selectPixelFormat(deviceContext);
-    const PixelFormatInUse format = pixelFormatInUse(deviceContext);
+    const PixelFormatInUse format = selectPixelFormat(deviceContext, swapMethods);
     const DWORD flags = format.fields.dwFlags;
     say("formats=%d\n", count);
     say("qualifying=%d\n", qualifying);
     say("qualifying-with-swap-copy=%d\n", copying);
     say("qualifying-with-swap-exchange=%d\n", exchanging);
+    say("driver-swap-methods=%u\n", static_cast<unsigned>(swapMethods.size()));
+    say("qualifying-with-driver-swap-copy=%d\n", driverCopying);
+    say("best-score=%d\n", bestScore);
+    say("best-scored-keeping-picture=%d\n", bestScoredKeeping);
     say("chosen=%d\n", format.index);
     say("flags=0x%08lx\n", static_cast<unsigned long>(flags));
     say("colour-bits=%d\n", format.fields.cColorBits);
     say("depth-bits=%d\n", format.fields.cDepthBits);
+    say("score=%d\n", pixelFormatScore(format.fields));
     say("double-buffer=%d\n", (flags & PFD_DOUBLEBUFFER) ? 1 : 0);
     say("generic=%d\n", (flags & PFD_GENERIC_FORMAT) ? 1 : 0);
     say("generic-accelerated=%d\n", (flags & PFD_GENERIC_ACCELERATED) ? 1 : 0);
     say("swap-copy=%d\n", (flags & PFD_SWAP_COPY) ? 1 : 0);
     say("swap-exchange=%d\n", (flags & PFD_SWAP_EXCHANGE) ? 1 : 0);
-    say("copy-path=%d\n", format.index != 0 && !swapKeepsPicture(format.fields) ? 1 : 0);
+    say("swap-method=0x%x\n", static_cast<unsigned>(format.swapMethod));
+    say("copy-path=%d\n", format.index != 0 && !format.swapKeepsPicture ? 1 : 0);
     DestroyWindow(window);
     return format.index != 0 ? 0 : 1;
 }

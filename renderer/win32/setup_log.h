@@ -1,0 +1,11 @@
+#pragma once
+
+#include "painting.h"
+#include "wgl_surface.h"
+
+// One line, for a debugger or Wine's debugstr channel, that says what the
+// set-up took: the view, the pixel format and whether the painting keeps its
+// own copy of each frame, the refresh rate and swap interval, and the size
+// of points or lines, where the implementation cannot draw them as large as
+// the screen asks.
+void logSetUp(const WglSurface& surface, const Painting& painting);
