@@ -370,10 +370,18 @@ e2e_find_window() {
 # services, which takes a few seconds.
 e2e_wait_window() {
     local title=$1 seconds=${2:-20}
-    e2e_poll "$seconds" _e2e_window_exists "$title" ||
+    _E2E_FOUND_WINDOW=""
+    e2e_poll "$seconds" _e2e_window_found "$title" ||
         e2e_fail "no window titled '$title' within $seconds s"
     e2e_log "window '$title' appeared after $E2E_ELAPSED_MS ms" >&2
-    _e2e_find_window "$title"
+    # The id seen while polling: a second search right after it came back
+    # empty now and then under Wine, and the test then waited on no window.
+    echo "$_E2E_FOUND_WINDOW"
+}
+
+_e2e_window_found() {
+    _E2E_FOUND_WINDOW=$(_e2e_find_window "$1")
+    [ -n "$_E2E_FOUND_WINDOW" ]
 }
 
 # e2e_wait_no_window TITLE [SECONDS=10]: waits until no window has this title;
