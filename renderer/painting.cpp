@@ -139,6 +139,16 @@ void Painting::resize(const ClientRect& rect) {
         return;
     }
     frameView(rect);
+    startTrailFromBlack();
+}
+
+void Painting::swapStoppedKeepingPicture() {
+    if (!kept_.active()) {
+        startTrailFromBlack();
+    }
+}
+
+void Painting::startTrailFromBlack() {
     glClear(GL_COLOR_BUFFER_BIT);
     try {
         keepPicture();

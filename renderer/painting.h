@@ -48,6 +48,11 @@ class Painting {
     // changes nothing.
     void resize(const ClientRect& rect);
 
+    // The surface no longer keeps the picture across a swap, as it did so
+    // far: from now on the painting keeps its own copy, and the trail starts
+    // again from black, since the buffer now holds an older frame.
+    void swapStoppedKeepingPicture();
+
     // Whether the painting keeps its finished picture itself, because the
     // surface's swap does not promise to.
     bool keepsPicture() const { return kept_.active(); }
@@ -71,6 +76,7 @@ class Painting {
     void setParticleTexturing();
     void frameView(const ClientRect& rect);
     void keepPicture();
+    void startTrailFromBlack();
     void fadeLastPicture();
 
     const RendererSettings& settings() const { return flows_.applied().fixed; }

@@ -10,7 +10,6 @@
 #include "fps_overlay.h"
 #include "frame_pace.h"
 #include "glx_surface.h"
-#include "keep_picture_switch.h"
 #include "painting.h"
 #include "stop_signal.h"
 #include "x_errors.h"
@@ -149,7 +148,7 @@ std::string runFrameLoop(Display* display, HackWindow& target, GlxSurface& surfa
         }
         painting.drawFrame();
         if (surface.takePictureLost()) {
-            keepPictureFromNowOn(painting, surface.clientRect());
+            painting.swapStoppedKeepingPicture();
             if (options.showFps) {
                 std::fprintf(stderr,
                              "velmora: the back buffer came back with age %u: the painting keeps "
