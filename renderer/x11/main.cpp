@@ -74,7 +74,11 @@ int main(int argc, char** argv) {
                     : surface.watchesBufferAge()
                         ? "the swap keeps the picture while the back buffer's age is 1"
                         : "the swap keeps the picture";
-                std::fprintf(stderr, "velmora: %dx%d, %s\n", size.right, size.bottom, keeping);
+                const ParticleSizing sizing = painting.particleSizing();
+                std::fprintf(stderr, "velmora: %dx%d, %s%s\n", size.right, size.bottom, keeping,
+                             sizing.limited() ? "; points and lines larger than the GL draws are "
+                                                "drawn at its largest size"
+                                              : "");
                 if (overlay.load(display)) {
                     surface.setOverlay([&overlay] { overlay.draw(); });
                 } else {
