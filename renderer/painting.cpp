@@ -94,7 +94,8 @@ void Painting::frameView(const ClientRect& rect) {
     glMatrixMode(GL_MODELVIEW);
 
     trail_ = trailQuadFor(static_cast<double>(rect.right) / static_cast<double>(rect.bottom));
-    sizeScale_ = particleSizeScale(rect.bottom - rect.top);
+    sizeScale_ =
+        givenSizeScale_ > 0.0f ? givenSizeScale_ : particleSizeScale(rect.bottom - rect.top);
     // Smoothed points and lines: the ranges of the smooth ones are the ones
     // that apply.
     GLfloat range[2] = {0.0f, 0.0f};

@@ -60,6 +60,11 @@ class Painting {
     // Known once the graphics are set up, and anew after each resize.
     ParticleSizing particleSizing() const;
 
+    // Points and lines scaled by `scale` whatever the view's height, for a
+    // view that shows a screen in miniature. Given before the set-up; 0 or
+    // less goes back to the scale for the view's own height.
+    void setSizeScale(float scale) { givenSizeScale_ = scale; }
+
     void releaseGraphics();
 
     // For tools and tests that look into the simulation between frames.
@@ -87,6 +92,7 @@ class Painting {
     ClientRect view_{0, 0, 0, 0};
     TrailQuad trail_{0.0f, 0.0f};
     float sizeScale_ = 1.0f;
+    float givenSizeScale_ = 0.0f;
     float largestPointSize_ = 0.0f;
     float largestLineWidth_ = 0.0f;
     KeptPicture kept_;

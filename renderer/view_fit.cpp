@@ -26,6 +26,14 @@ float particleSizeScale(int viewHeight) {
     return static_cast<float>(viewHeight) / static_cast<float>(kDesignedLines);
 }
 
+float miniatureSizeScale(int viewHeight, int screenHeight) {
+    if (screenHeight <= 0) {
+        return particleSizeScale(viewHeight);
+    }
+    return static_cast<float>(viewHeight) / static_cast<float>(screenHeight) *
+           particleSizeScale(screenHeight);
+}
+
 float limitedSize(float size, float largest) {
     return largest > 0.0f && size > largest ? largest : size;
 }

@@ -20,6 +20,12 @@ TrailQuad trailQuadFor(double aspect);
 // max(1, height / 1080).
 float particleSizeScale(int viewHeight);
 
+// A view that shows a whole screen in miniature (the preview) scales points
+// and lines by its height over the screen's, times the screen's own scale, so
+// that the streams keep their share of it. A screen of unknown height (0 or
+// less) counts as one of the view's height.
+float miniatureSizeScale(int viewHeight, int screenHeight);
+
 // A size as the implementation can draw it: no larger than its largest.
 // A largest of 0 or less (unknown) limits nothing.
 float limitedSize(float size, float largest);

@@ -9,6 +9,13 @@
 # With --settings it opens the settings dialog (Velmora.scr /c) instead: on
 # the user's display until it is closed, on a virtual display for a
 # screenshot.
+#
+# With --preview it shows the preview (Velmora.scr /p) in a 152 x 112 host of
+# its own for ten seconds and keeps a short animated picture of the painting
+# moving there in docs/live-preview.gif. Wine puts no OpenGL child window on
+# the screen (not even one of the host's own process), so the picture is made
+# from what the preview's painting drew, read back from its context in a host
+# of the helper's own process, a tenth of a second apart.
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,8 +25,9 @@ switch=/s
 case "${1:-}" in
     "") ;;
     --settings) switch=/c ;;
+    --preview) switch=/p ;;
     *)
-        echo "usage: bash scripts/run.sh [--settings]" >&2
+        echo "usage: bash scripts/run.sh [--settings | --preview]" >&2
         exit 2
         ;;
 esac
@@ -35,7 +43,9 @@ else
 fi
 build="$root/build/$preset"
 cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset" -j "$(nproc)" --target velmora_scr velmora_renderer
+targets=(velmora_scr velmora_renderer)
+[ "$switch" = /p ] && targets+=(frontend_probe)
+cmake --build --preset "$preset" -j "$(nproc)" --target "${targets[@]}"
 
 # The Wine prefix of the end-to-end tests (code page 932, a wave device
 # without a sound card, no window manager needed), made once per build.
@@ -48,6 +58,27 @@ export VELMORA_E2E_TEST_NAME=run
 VELMORA_E2E_TEST_NAME=run-prefix bash tests/e2e/wine_prefix.sh >/dev/null
 
 saver="$build/bin/Velmora.scr"
+
+if [ "$switch" = /p ]; then
+    # The tests' session on a virtual display: Wine would show the user no
+    # more of the moving preview than it shows there.
+    # shellcheck source=../tests/e2e/lib/wine_session.sh
+    source "$root/tests/e2e/lib/wine_session.sh"
+    e2e_begin
+    echo "Velmora.scr /p runs in a 152 x 112 host for ten seconds."
+    E2E_RUN_SECONDS=40 e2e_run host frontend_probe.exe live-host "$(e2e_windows_path "$saver")" \
+        152 112 "$(e2e_windows_path "$E2E_RUN_DIR/host.ready")" 10
+    sed 's/^/    /' "$(e2e_stdout host)"
+    ready="$E2E_RUN_DIR/preview.ready"
+    e2e_start live frontend_probe.exe live 152 112 "$(e2e_windows_path "$ready")" 30
+    e2e_poll 30 test -s "$ready" || e2e_fail "the preview drew no pictures"
+    touch "$ready.stop"
+    e2e_wait_exit live 20
+    sed 's/^/    /' "$(e2e_stdout live)"
+    convert -delay 10 -loop 0 "$ready".{0,1,2,3,4,5,6,7,8,9,10,11}.ppm "$root/docs/live-preview.gif"
+    echo "The preview's painting, a tenth of a second apart, is in docs/live-preview.gif"
+    exit 0
+fi
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     if [ "$switch" = /c ]; then

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "front_end_state.h"
+#include "painting_loop.h"
 #include "startup.h"
 #include "win32_startup_platform.h"
 
@@ -9,6 +10,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     FrontEndState state;
     Win32StartupPlatform platform(instance, commandLine);
     if (Main(platform, state) == AfterMain::kEnd) {
+        return 0;
+    }
+    // A moving preview is the program's only work while it lasts.
+    if (PaintedFrames* frames = platform.preview().livePainting()) {
+        runPaintingLoop(*frames);
         return 0;
     }
     MSG message;

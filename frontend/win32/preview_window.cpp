@@ -13,6 +13,11 @@ LRESULT CALLBACK PreviewProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     if (message == WM_DESTROY) {
         // The host takes its children along when it goes; with the preview
         // gone the program has nothing left to show.
+        const auto preview =
+            reinterpret_cast<PreviewWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (preview != nullptr) {
+            preview->stopPainting();
+        }
         PostQuitMessage(0);
         return 0;
     }
@@ -48,6 +53,8 @@ LRESULT CALLBACK PictureProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 bool RegisterClasses(HINSTANCE instance) {
     WNDCLASSA preview{};
+    // The painting keeps one device context for the window's whole life.
+    preview.style = CS_OWNDC;
     preview.lpfnWndProc = PreviewProc;
     preview.hInstance = instance;
     preview.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
@@ -106,6 +113,7 @@ bool PreviewWindow::createPreviewWindow() {
     if (window_ == nullptr) {
         return false;
     }
+    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     still_ = LoadPreviewStill(instance_);
     const SIZE size = StillSize(still_);
     picture_ = CreateWindowExA(0, kPictureClass, "", WS_CHILD | WS_VISIBLE, 0, 0, size.cx, size.cy,
@@ -139,6 +147,13 @@ void PreviewWindow::movePicture(std::int32_t x, std::int32_t y, std::int32_t wid
 }
 
 void PreviewWindow::showPreviewWindow() {
+    // The painting is set up on the shown window, in its place and size:
+    // Wine gives a hidden child no visible GL surface. The still waits
+    // hidden and comes back where the painting cannot move.
+    ShowWindow(picture_, SW_HIDE);
     ShowWindow(window_, SW_SHOW);
+    if (window_ == nullptr || !live_.start(window_, livePainting_)) {
+        ShowWindow(picture_, SW_SHOW);
+    }
     UpdateWindow(window_);
 }

@@ -2,15 +2,19 @@
 
 #include <windows.h>
 
+#include "live_preview.h"
 #include "preview_port.h"
 
 // The preview window Torvi_R (caption "Preview Window", black, no icon, no
-// border) and its picture element Img_Prev, which draws the still at its
-// natural size from its top-left corner over black. The program ends when
-// Torvi_R is destroyed, as it is with the host window it has been put into.
+// border), in which the painting moves; where it cannot, its picture element
+// Img_Prev draws the still at its natural size from its top-left corner over
+// black. The program ends when Torvi_R is destroyed, as it is with the host
+// window it has been put into.
 class PreviewWindow : public PreviewPort {
   public:
-    explicit PreviewWindow(HINSTANCE instance) : instance_(instance) {}
+    explicit PreviewWindow(HINSTANCE instance,
+                           PixelFormatRequest livePainting = PixelFormatRequest::kBest)
+        : instance_(instance), livePainting_(livePainting) {}
     ~PreviewWindow() override;
 
     PreviewWindow(const PreviewWindow&) = delete;
@@ -27,8 +31,16 @@ class PreviewWindow : public PreviewPort {
                      std::int32_t height) override;
     void showPreviewWindow() override;
 
+    // The moving painting, for the message loop to draw; null where the
+    // still shows.
+    PaintedFrames* livePainting() { return live_.running() ? &live_ : nullptr; }
+    // The window is going: the painting gives its graphics back.
+    void stopPainting() { live_.stop(); }
+
   private:
     HINSTANCE instance_;
+    PixelFormatRequest livePainting_;
+    LivePreview live_;
     HWND window_ = nullptr;
     HWND picture_ = nullptr;
     HBITMAP still_ = nullptr;

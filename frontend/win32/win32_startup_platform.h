@@ -26,7 +26,7 @@ class Win32StartupPlatform : public StartupPlatform {
     ProfilePort& profile() override { return profile_; }
     FilePort& files() override { return files_; }
     PathBytesPort& pathBytes() override { return pathBytes_; }
-    PreviewPort& preview() override { return preview_; }
+    PreviewWindow& preview() override { return preview_; }
 
     void showSettingsDialog(FrontEndState& state) override;
     bool loadSaverRun(FrontEndState& state) override;

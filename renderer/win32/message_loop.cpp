@@ -1,97 +1,20 @@
-#include <windows.h>
-
-#include <cmath>
-
-#include "frame_pace.h"
+#include "painting_loop.h"
 #include "renderer_program.h"
 
 namespace {
 
-// A monotonic clock in seconds.
-class FrameClock {
+// The saver's frames: wanted while the run draws, from the one painting the
+// program keeps.
+class SaverFrames : public PaintedFrames {
   public:
-    FrameClock() {
-        LARGE_INTEGER frequency{};
-        QueryPerformanceFrequency(&frequency);
-        perSecond_ = frequency.QuadPart > 0 ? static_cast<double>(frequency.QuadPart) : 0.0;
-    }
-
-    double now() const {
-        if (perSecond_ == 0.0) {
-            return static_cast<double>(GetTickCount()) / 1000.0;
-        }
-        LARGE_INTEGER count{};
-        QueryPerformanceCounter(&count);
-        return static_cast<double>(count.QuadPart) / perSecond_;
-    }
-
-  private:
-    double perSecond_ = 0.0;
-};
-
-// Waits the time given, or less when a message comes: a key press or a
-// mouse movement must still close at once.
-void waitForMessage(double seconds) {
-    const DWORD milliseconds = static_cast<DWORD>(std::ceil(seconds * 1000.0));
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds, QS_ALLINPUT);
-}
-
-// Windows' timers tick every 15.6 ms unless asked for better; the waits
-// between the painting's steps need the millisecond. Asked for only while the
-// program paces itself, and given back at the end.
-class FineTimer {
-  public:
-    ~FineTimer() {
-        if (asked_) {
-            timeEndPeriod(1);
-        }
-    }
-    void ask() {
-        if (!asked_) {
-            asked_ = timeBeginPeriod(1) == TIMERR_NOERROR;
-        }
-    }
-
-  private:
-    bool asked_ = false;
+    bool wantsFrame() override { return program.state.wantsFrames() && program.painting; }
+    void drawFrame() override { program.painting->drawFrame(); }
+    bool swapControlled() override { return program.surface->swapControlled(); }
 };
 
 }  // namespace
 
 int runMessageLoop() {
-    // Every motion of the painting is a fixed step per frame. The swap holds
-    // the frames to the display's refresh where it can (the swap interval is
-    // chosen for about 60 a second); where it cannot, or lets them come
-    // faster anyway, the loop waits for the next step itself.
-    const FrameClock clock;
-    FramePace pace;
-    SwapPaceWatch watch;
-    FineTimer timer;
-    double nextFrameAt = 0.0;
-    MSG msg{};
-    for (;;) {
-        while (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-            if (program.state.wantsFrames() && program.painting) {
-                const double now = clock.now();
-                if (now < nextFrameAt) {
-                    waitForMessage(nextFrameAt - now);
-                    continue;
-                }
-                program.painting->drawFrame();
-                const double shown = clock.now();
-                watch.frameShown(shown);
-                if (!program.surface->swapControlled() || !watch.swapPaces()) {
-                    timer.ask();
-                    nextFrameAt = shown + pace.waitAfterFrame(shown);
-                }
-            }
-            Sleep(0);
-        }
-        if (GetMessageA(&msg, nullptr, 0, 0) == 0) {
-            break;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return static_cast<int>(msg.wParam);
+    SaverFrames frames;
+    return runPaintingLoop(frames);
 }

@@ -4,6 +4,11 @@
 #include "swap_interval.h"
 
 void WglSurface::createContext() {
+    if (choice_ == PixelFormatRequest::kNone) {
+        deviceContext_ = GetDC(window_);
+        renderingContext_ = wglCreateContext(deviceContext_);
+        return;
+    }
     // Asked before the window's own format is set, which can be set only once.
     const std::vector<int> swapMethods =
         driverSwapMethods(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window_, GWLP_HINSTANCE)));
@@ -19,7 +24,9 @@ ClientRect WglSurface::clientRect() {
 }
 
 void WglSurface::makeCurrent() {
-    if (wglMakeCurrent(deviceContext_, renderingContext_)) {
+    current_ =
+        renderingContext_ != nullptr && wglMakeCurrent(deviceContext_, renderingContext_) != FALSE;
+    if (current_) {
         // One frame per refresh on a 60 Hz display, every second refresh at
         // 120 Hz, and so on: the painting's motion is a fixed step per frame.
         refreshHz_ = paintingDisplayRefreshHz();
@@ -38,4 +45,5 @@ void WglSurface::releaseContext() {
     wglDeleteContext(renderingContext_);
     deviceContext_ = nullptr;
     renderingContext_ = nullptr;
+    current_ = false;
 }

@@ -5,11 +5,17 @@
 #include "graphics_surface.h"
 #include "pixel_format_selection.h"
 
-// The painting's surface on the renderer's window: the window's own device
-// context (the class has CS_OWNDC) with a WGL rendering context.
+// How the surface sets the window's pixel format. kNone sets none, as where
+// the device context offers no format that fits: no rendering context can be
+// made then, and tests see what the program does without one.
+enum class PixelFormatRequest { kBest, kNone };
+
+// The painting's surface on a window of its own: the window's device context
+// (its class has CS_OWNDC) with a WGL rendering context.
 class WglSurface : public GraphicsSurface {
   public:
-    explicit WglSurface(HWND window) : window_(window) {}
+    explicit WglSurface(HWND window, PixelFormatRequest choice = PixelFormatRequest::kBest)
+        : window_(window), choice_(choice) {}
 
     void createContext() override;
     ClientRect clientRect() override;
@@ -25,13 +31,18 @@ class WglSurface : public GraphicsSurface {
     // False where the driver offers no swap interval: the swap then holds
     // the frames to no pace at all.
     bool swapControlled() const { return swapControlled_; }
+    // Whether the rendering context was made and is current: where it is
+    // not, nothing the painting draws will show.
+    bool current() const { return current_; }
 
   private:
     HWND window_;
+    PixelFormatRequest choice_;
     HDC deviceContext_ = nullptr;
     HGLRC renderingContext_ = nullptr;
     PixelFormatInUse format_{0, {0, 0, 0, 0}, 0, true};
     int refreshHz_ = 0;
     int swapInterval_ = 0;
     bool swapControlled_ = false;
+    bool current_ = false;
 };

@@ -175,6 +175,44 @@ TEST(ParticleSize, GrowsWithScreensOfMoreThan1080Lines) {
     EXPECT_TRUE(tall.limited());
 }
 
+// The preview shows the whole screen in miniature: a 152 x 112 preview of a
+// 1080-line screen draws the 33-pixel points at about 3.4 pixels, and a
+// 2160-line screen, whose own points are twice as large, looks the same there.
+TEST(ParticleSize, APreviewIsTheScreenInMiniature) {
+    struct Case {
+        int view;
+        int screen;
+        float scale;
+    };
+    for (const Case& c :
+         {Case{112, 1080, 112.0f / 1080}, Case{112, 2160, 112.0f / 1080},
+          Case{480, 768, 480.0f / 768}, Case{112, 0, 1.0f}, Case{1440, 0, 1440.0f / 1080}}) {
+        EXPECT_FLOAT_EQ(miniatureSizeScale(c.view, c.screen), c.scale)
+            << c.view << " of " << c.screen << " lines";
+    }
+
+    for (int drawMode : {kDrawPoints, kDrawLines}) {
+        RendererSettings settings;
+        settings.drawMode = drawMode;
+        OffscreenSurface surface(152, 112);
+        Painting painting(surface, settings);
+        painting.setSizeScale(miniatureSizeScale(112, 1080));
+        painting.initGraphics(kSeed);
+        ASSERT_TRUE(surface.ready());
+        const ParticleSizing given = painting.particleSizing();
+        painting.setSizeScale(0.0f);
+        painting.resize({0, 0, 1920, 1080});
+        const ParticleSizing own = painting.particleSizing();
+        painting.releaseGraphics();
+        EXPECT_FLOAT_EQ(given.scale, 112.0f / 1080) << drawMode;
+        EXPECT_FLOAT_EQ(given.nearest, own.nearest * 112.0f / 1080) << drawMode;
+        EXPECT_EQ(own.scale, 1.0f) << "without a given scale the view's own height counts";
+        if (drawMode == kDrawPoints) {
+            EXPECT_NEAR(given.nearest, 3.4f, 0.05f);
+        }
+    }
+}
+
 // Scaling a picture down averages its pixels and keeps its mean: a taller
 // screen of the same shape must come out as bright as one of 1080 lines.
 // Narrow shapes keep the pictures small; the rule depends on the height alone.

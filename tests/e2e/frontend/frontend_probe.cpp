@@ -10,7 +10,12 @@
 //   frontend_probe window TITLE READY_FILE SECONDS   (the ready file gets the handle;
 //                                                     READY_FILE.stop ends it)
 //   frontend_probe preview SCR_PATH FORM WIDTH HEIGHT    (FORM: "/p %d", "/p:%d")
-//   frontend_probe still WIDTH HEIGHT READY_FILE SECONDS    (READY_FILE.stop ends it)
+//   frontend_probe still WIDTH HEIGHT READY_FILE SECONDS    (READY_FILE.stop ends it;
+//                                      the pixel format is refused, so the still shows)
+//   frontend_probe live WIDTH HEIGHT READY_FILE SECONDS     (the moving preview in this
+//                                      process; READY_FILE.stop destroys the host)
+//   frontend_probe live-host SCR_PATH WIDTH HEIGHT READY_FILE SECONDS   (a host for
+//                                      Velmora.scr /p; READY_FILE.stop destroys it)
 //   frontend_probe message-box TITLE [english]
 //   frontend_probe path-bytes PATH   (the bytes that a byte interface gets for
 //                                     PATH as hex, or "none"; then, on a line of
@@ -19,6 +24,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -26,9 +33,11 @@
 #include <optional>
 #include <string>
 
+#include "gl_headers.h"
 #include "hex_bytes.h"
 #include "host_handle.h"
 #include "ini_cases.h"
+#include "painting_loop.h"
 #include "path_bytes.h"
 #include "preview.h"
 #include "preview_window.h"
@@ -276,7 +285,8 @@ int Preview(const std::wstring& scr, const char* form, int width, int height) {
 
 int Still(int width, int height, const char* ready, int seconds) {
     const HWND host = MakeWindow("Velmora Still Host", WS_POPUP | WS_VISIBLE, width, height);
-    PreviewWindow port(GetModuleHandleA(nullptr));
+    // As where the system has no pixel format for the painting.
+    PreviewWindow port(GetModuleHandleA(nullptr), PixelFormatRequest::kNone);
     if (host == nullptr || !SetUpPreview(port, NumberFromHandle(host))) {
         return 1;
     }
@@ -286,6 +296,188 @@ int Still(int width, int height, const char* ready, int seconds) {
     const std::string stop = std::string(ready) + ".stop";
     PumpUntil(static_cast<DWORD>(seconds) * 1000, [&] { return FileThere(stop); });
     return 0;
+}
+
+double Seconds() {
+    using Clock = std::chrono::steady_clock;
+    return std::chrono::duration<double>(Clock::now().time_since_epoch()).count();
+}
+
+// The picture the painting has just drawn in the current context, as a
+// binary PPM, top row first; its brightest channel.
+int SavePicture(const std::string& path, int width, int height) {
+    std::string rgb(static_cast<std::size_t>(width) * height * 3, '\0');
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    int brightest = 0;
+    for (char c : rgb) {
+        brightest = std::max(brightest, static_cast<int>(static_cast<unsigned char>(c)));
+    }
+    if (FILE* file = std::fopen(path.c_str(), "wb")) {
+        std::fprintf(file, "P6\n%d %d\n255\n", width, height);
+        for (int row = height - 1; row >= 0; --row) {
+            std::fwrite(rgb.data() + static_cast<std::size_t>(row) * width * 3, 1,
+                        static_cast<std::size_t>(width) * 3, file);
+        }
+        std::fclose(file);
+    }
+    return brightest;
+}
+
+// The moving preview's frames, as Velmora.scr's loop draws them, with the
+// test's part in between: the time until the picture is first lit, twelve
+// pictures a tenth of a second apart from the first second on, then the ready
+// file; the host's destruction once the stop file appears.
+class WatchedFrames : public PaintedFrames {
+  public:
+    WatchedFrames(PaintedFrames& frames, HWND host, int width, int height, const char* ready,
+                  int seconds)
+        : frames_(frames),
+          host_(host),
+          width_(width),
+          height_(height),
+          ready_(ready),
+          stop_(std::string(ready) + ".stop"),
+          start_(Seconds()),
+          seconds_(seconds) {}
+
+    bool wantsFrame() override {
+        if (destroyedAt == 0.0 && (FileThere(stop_) || Seconds() - start_ > seconds_)) {
+            destroyedAt = Seconds();
+            DestroyWindow(host_);
+        }
+        return frames_.wantsFrame();
+    }
+    void drawFrame() override {
+        frames_.drawFrame();
+        ++frames;
+        const double now = Seconds() - start_;
+        if (litAfter < 0.0) {
+            const std::string first = std::string(ready_) + ".first.ppm";
+            if (SavePicture(first, width_, height_) > 64) {
+                litAfter = now;
+            }
+        }
+        if (saved_ < kPictures && now >= 1.0 + 0.1 * saved_) {
+            SavePicture(std::string(ready_) + "." + std::to_string(saved_) + ".ppm", width_,
+                        height_);
+            // The pace over the pictures' second, once the loop has seen how
+            // the swap behaves.
+            if (saved_ == 0) {
+                firstSaved_ = {frames, now};
+            } else {
+                rate = (frames - firstSaved_.frames) / (now - firstSaved_.at);
+            }
+            if (++saved_ == kPictures) {
+                WriteReady(ready_, "ready\n");
+            }
+        }
+    }
+    bool swapControlled() override { return frames_.swapControlled(); }
+
+    int frames = 0;
+    double destroyedAt = 0.0;
+    double litAfter = -1.0;
+    double rate = 0.0;
+
+  private:
+    static constexpr int kPictures = 12;
+    PaintedFrames& frames_;
+    HWND host_;
+    int width_;
+    int height_;
+    const char* ready_;
+    std::string stop_;
+    double start_;
+    int seconds_;
+    int saved_ = 0;
+    struct {
+        int frames;
+        double at;
+    } firstSaved_{0, 0.0};
+};
+
+// The preview in a host of this very process, driven by the loop Velmora.scr
+// runs. Wine 8 shows no GL child window on the screen (its copy to the
+// top-level's surface fails), so the pictures are read back from the
+// painting's own context.
+int Live(int width, int height, const char* ready, int seconds) {
+    const HWND host = MakeWindow("Velmora Live Host", WS_POPUP | WS_VISIBLE, width, height);
+    PreviewWindow port(GetModuleHandleA(nullptr));
+    if (host == nullptr || !SetUpPreview(port, NumberFromHandle(host))) {
+        return 1;
+    }
+    PaintedFrames* painting = port.livePainting();
+    Expect(painting != nullptr, "the painting moves in the preview");
+    if (painting == nullptr) {
+        WriteReady(ready, "still\n");
+        return Summary();
+    }
+    const double start = Seconds();
+    WatchedFrames frames(*painting, host, width, height, ready, seconds);
+    runPaintingLoop(frames);
+    const double ended = Seconds();
+    std::printf("first lit after %.2f s\n", frames.litAfter);
+    Expect(frames.litAfter >= 0.0 && frames.litAfter < 2.0, "lit within two seconds");
+    std::printf("%d frames in %.1f s, %.1f a second from the first second on\n", frames.frames,
+                frames.destroyedAt - start, frames.rate);
+    Expect(frames.rate > 5.0 && frames.rate < 66.0,
+           "moving, never faster than the painting's pace");
+    const double after = ended - frames.destroyedAt;
+    std::printf("loop ended %.0f ms after the host went\n", after * 1000.0);
+    Expect(after < 0.5, "ends within half a second of the host");
+    Expect(!IsWindow(host), "the host is gone");
+    return Summary();
+}
+
+// A host for Velmora.scr /p in another process: the preview is looked at as
+// in Preview, then the host goes and the time until the program has ended is
+// measured.
+int LiveHost(const std::wstring& scr, int width, int height, const char* ready, int seconds) {
+    const HWND host = MakeWindow("Velmora Test Host", WS_POPUP | WS_VISIBLE, width, height);
+    std::wstring commandLine =
+        L"\"" + scr + L"\" /p " + std::to_wstring(static_cast<int>(NumberFromHandle(host)));
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(scr.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
+        Expect(false, "Velmora.scr starts");
+        return Summary();
+    }
+    HWND preview = nullptr;
+    PumpUntil(10000, [&] {
+        preview = FindWindowExA(host, nullptr, "Torvi_R", nullptr);
+        return preview != nullptr && IsWindowVisible(preview);
+    });
+    Expect(preview != nullptr, "Torvi_R is a child of the host");
+    const HWND picture =
+        preview != nullptr ? FindWindowExA(preview, nullptr, "Img_Prev", nullptr) : nullptr;
+    Expect(picture != nullptr && !IsWindowVisible(picture),
+           "the still is hidden beneath the moving painting");
+    WriteReady(ready, "ready\n");
+
+    const std::string stop = std::string(ready) + ".stop";
+    PumpUntil(static_cast<DWORD>(seconds) * 1000, [&] { return FileThere(stop); });
+    Expect(WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT,
+           "Velmora.scr lives while the host does");
+    const double destroyed = Seconds();
+    DestroyWindow(host);
+    const bool ended =
+        PumpUntil(10000, [&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; });
+    const double after = Seconds() - destroyed;
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    std::printf("Velmora.scr ended %.0f ms after the host went\n", after * 1000.0);
+    Expect(ended && after < 0.5, "it ends within half a second of the host");
+    Expect(exitCode == 0, "with exit code 0");
+    if (!ended) {
+        TerminateProcess(process.hProcess, 1);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return Summary();
 }
 
 std::string ClassOf(HWND window) {
@@ -379,6 +571,13 @@ int main(int argc, char** argv) {
     }
     if (command == "still" && argc == 6) {
         return Still(std::atoi(argv[2]), std::atoi(argv[3]), argv[4], std::atoi(argv[5]));
+    }
+    if (command == "live" && argc == 6) {
+        return Live(std::atoi(argv[2]), std::atoi(argv[3]), argv[4], std::atoi(argv[5]));
+    }
+    if (command == "live-host" && argc == 7) {
+        return LiveHost(WideArgument(2), std::atoi(argv[3]), std::atoi(argv[4]), argv[5],
+                        std::atoi(argv[6]));
     }
     if (command == "message-box" && (argc == 3 || argc == 4)) {
         const bool english = argc == 4 && std::string(argv[3]) == "english";

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The still's pixels, in a host window of the probe's own process (Wine does
-# not draw a child window that belongs to another process): the picture the
-# system decodes from the program's JPEG, at its natural size from the top-left
-# corner, black beside and below it in a larger host, cut in a smaller one.
+# not draw a child window that belongs to another process), where the preview
+# gets no pixel format and so cannot move: the picture the system decodes from
+# the program's JPEG, at its natural size from the top-left corner, black
+# beside and below it in a larger host, cut in a smaller one.
 set -euo pipefail
 here=$(dirname "${BASH_SOURCE[0]}")
 source "$here/../lib/wine_session.sh"

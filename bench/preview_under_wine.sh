@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Processor time of the moving preview under Wine on a virtual display:
+# Velmora.scr /p in a 152 x 112 host (and a 640 x 480 one) that the tests'
+# helper makes, measured from the process's own counters in /proc (all its
+# threads, Mesa's included). Set beside the renderer's figures at full screen
+# from bench/renderer_under_wine.sh.
+#
+#   bash bench/preview_under_wine.sh [BUILD_DIR] [SECONDS] [RUNS]
+#
+# BUILD_DIR is a built windows (or windows-x64) tree, build/windows by default;
+# the benchmark makes a Wine prefix of its own there.
+set -euo pipefail
+
+source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build_dir=$(realpath "${1:-$source_dir/build/windows}")
+seconds=${2:-10}
+runs=${3:-3}
+
+if grep -q 'x86_64-w64-mingw32' "$build_dir/CMakeCache.txt"; then
+    arch=win64
+else
+    arch=win32
+fi
+export VELMORA_E2E_BIN_DIR="$build_dir/bin"
+export VELMORA_E2E_PROGRAMS_DIR="$build_dir/e2e-helpers"
+export VELMORA_E2E_STATE_DIR="$build_dir/bench-e2e"
+export VELMORA_E2E_WINE_ARCH=$arch
+export WINEDEBUG=-all
+
+VELMORA_E2E_TEST_NAME=bench_prefix bash "$source_dir/tests/e2e/wine_prefix.sh" >/dev/null
+export VELMORA_E2E_TEST_NAME=bench_preview_under_wine
+
+# shellcheck source=../tests/e2e/lib/wine_session.sh
+source "$source_dir/tests/e2e/lib/wine_session.sh"
+
+# cpu_seconds PID: user and system time of the process and all its threads.
+cpu_seconds() {
+    awk -v tick="$(getconf CLK_TCK)" '{ sub(/^.*\) /, ""); print ($12 + $13) / tick }' \
+        "/proc/$1/stat"
+}
+
+# preview_process: the one process that runs Velmora.scr in this session.
+preview_process() {
+    local candidate
+    for candidate in $(pgrep -f 'Velmora\.scr'); do
+        # The helper names the program on its own command line.
+        grep -q frontend_probe "/proc/$candidate/cmdline" 2>/dev/null && continue
+        if tr '\0' '\n' 2>/dev/null <"/proc/$candidate/environ" |
+            grep -qx "WINEPREFIX=$WINEPREFIX"; then
+            echo "$candidate"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# measure WIDTH HEIGHT RUN: one line, the share of one core Velmora.scr takes.
+measure() {
+    local width=$1 height=$2 name="preview${1}x$2-$3" pid cpu0 cpu1 wall0 wall1
+    local ready="$E2E_RUN_DIR/$name.ready"
+    e2e_start "$name" frontend_probe.exe live-host "$(e2e_windows_path "$VELMORA_E2E_BIN_DIR/Velmora.scr")" \
+        "$width" "$height" "$(e2e_windows_path "$ready")" $((seconds + 30)) >&2
+    e2e_poll 30 test -s "$ready" || e2e_fail "no preview in $name"
+    e2e_poll 10 preview_process >/dev/null || e2e_fail "no process runs Velmora.scr"
+    pid=$(preview_process)
+    # The first seconds set up the context.
+    sleep 2
+    cpu0=$(cpu_seconds "$pid")
+    wall0=${EPOCHREALTIME/,/.}
+    sleep "$seconds"
+    cpu1=$(cpu_seconds "$pid")
+    wall1=${EPOCHREALTIME/,/.}
+    touch "$ready.stop"
+    e2e_wait_exit "$name" 20 >&2
+    awk -v c0="$cpu0" -v c1="$cpu1" -v w0="$wall0" -v w1="$wall1" \
+        'BEGIN { printf "%.0f\n", 100 * (c1 - c0) / (w1 - w0) }'
+}
+
+e2e_begin
+for size in "152 112" "640 480"; do
+    shares=()
+    for run in $(seq "$runs"); do
+        # shellcheck disable=SC2086 # two numbers
+        shares+=("$(measure $size "$run")")
+    done
+    echo "Velmora.scr /p in a ${size/ /x} host ($arch): ${shares[*]} % of one core over $seconds s"
+done

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# The painting moving in the preview, in a 152 x 112 host and a 640 x 480 one.
+# First in a host of the probe's own process, driven by the same loop as
+# Velmora.scr: Wine 8 puts no GL child window on the screen, so the painting's
+# pictures are read back from its context. It is lit within two seconds, two
+# pictures half a second apart differ, nothing on the screen beside or below
+# the host changes, and the loop ends within half a second of the host's
+# destruction. Then Velmora.scr itself in a host of another process: the
+# moving painting hides the still, and the program ends within half a second
+# of the host.
+set -euo pipefail
+here=$(dirname "${BASH_SOURCE[0]}")
+source "$here/../lib/wine_session.sh"
+source "$here/scr_checks.sh"
+e2e_begin
+
+folder=$(scr_folder app)
+scr=$(e2e_windows_path "$folder/Velmora.scr")
+
+# The screen beside and below a host of WIDTH x HEIGHT at the top-left corner.
+outside_regions() {
+    local width=$1 height=$2
+    echo "$((1280 - width))x1024+${width}+0 ${width}x$((1024 - height))+0+${height}"
+}
+
+check_in_own_process() {
+    local width=$1 height=$2 name="live${1}x$2"
+    local ready="$E2E_RUN_DIR/$name.ready"
+    local before
+    before=$(e2e_screenshot "$name-before.png")
+    e2e_start "$name" frontend_probe.exe live "$width" "$height" "$(e2e_windows_path "$ready")" 60
+    scr_wait_ready "$ready" >/dev/null
+    local after
+    after=$(e2e_screenshot "$name-after.png")
+    # Twelve pictures a tenth of a second apart, from the painting's context.
+    local first="$ready.0.ppm" later="$ready.5.ppm"
+    local brightest
+    brightest=$(convert "$first" -format '%[fx:maxima]' info:)
+    awk -v m="$brightest" 'BEGIN { exit !(m > 0.25) }' ||
+        e2e_fail "$name: the painting is dark (brightest $brightest)"
+    e2e_assert_images_differ "$first" "$later" 20
+    local moved
+    moved=$(e2e_image_difference "$first" "$later")
+    local outside changed
+    for outside in $(outside_regions "$width" "$height"); do
+        convert "$before" -crop "$outside" +repage "$E2E_RUN_DIR/$name-outside-before.png"
+        convert "$after" -crop "$outside" +repage "$E2E_RUN_DIR/$name-outside-after.png"
+        changed=$(e2e_image_difference "$E2E_RUN_DIR/$name-outside-before.png" \
+            "$E2E_RUN_DIR/$name-outside-after.png")
+        [ "$changed" = 0 ] || e2e_fail "$name: $changed pixels changed at $outside"
+    done
+    convert -delay 10 -loop 0 "$ready".{0,1,2,3,4,5,6,7,8,9,10,11}.ppm "$E2E_RUN_DIR/$name.gif"
+    e2e_keep_artefact "$E2E_RUN_DIR/$name.gif" "live-preview-${width}x$height.gif" >/dev/null
+    touch "$ready.stop"
+    e2e_wait_exit "$name" 20
+    scr_expect_pass "$name"
+    e2e_log "$name: brightest $brightest, $moved pixels moved in 0.5 s, nothing outside the host"
+}
+
+check_from_velmora_scr() {
+    local width=$1 height=$2 name="scr${1}x$2"
+    local ready="$E2E_RUN_DIR/$name.ready" region="${1}x$2+0+0"
+    e2e_start "$name" frontend_probe.exe live-host "$scr" "$width" "$height" \
+        "$(e2e_windows_path "$ready")" 60
+    scr_wait_ready "$ready" >/dev/null
+    # What Wine shows of a GL child window that belongs to another process:
+    # only the host (logged, not checked).
+    local first second
+    first=$(e2e_screenshot "$name-first.png")
+    sleep 0.5
+    second=$(e2e_screenshot "$name-second.png")
+    convert "$first" -crop "$region" +repage "$E2E_RUN_DIR/$name-first-host.png"
+    convert "$second" -crop "$region" +repage "$E2E_RUN_DIR/$name-second-host.png"
+    e2e_log "$name: host mean $(e2e_image_mean "$first" "$region"), $(e2e_image_difference \
+        "$E2E_RUN_DIR/$name-first-host.png" "$E2E_RUN_DIR/$name-second-host.png") pixels changed in 0.5 s"
+    touch "$ready.stop"
+    e2e_wait_exit "$name" 20
+    scr_expect_pass "$name"
+}
+
+for size in "152 112" "640 480"; do
+    # shellcheck disable=SC2086 # two numbers
+    check_in_own_process $size
+    # shellcheck disable=SC2086
+    check_from_velmora_scr $size
+done
+
+e2e_log "live preview: moving in its host, ends with it"
