@@ -16,28 +16,8 @@ build_dir=$(realpath "${1:-$source_dir/build/windows}")
 seconds=${2:-10}
 runs=${3:-3}
 
-if grep -q 'x86_64-w64-mingw32' "$build_dir/CMakeCache.txt"; then
-    arch=win64
-else
-    arch=win32
-fi
-export VELMORA_E2E_BIN_DIR="$build_dir/bin"
-export VELMORA_E2E_PROGRAMS_DIR="$build_dir/e2e-helpers"
-export VELMORA_E2E_STATE_DIR="$build_dir/bench-e2e"
-export VELMORA_E2E_WINE_ARCH=$arch
-export WINEDEBUG=-all
-
-VELMORA_E2E_TEST_NAME=bench_prefix bash "$source_dir/tests/e2e/wine_prefix.sh" >/dev/null
-export VELMORA_E2E_TEST_NAME=bench_preview_under_wine
-
-# shellcheck source=../tests/e2e/lib/wine_session.sh
-source "$source_dir/tests/e2e/lib/wine_session.sh"
-
-# cpu_seconds PID: user and system time of the process and all its threads.
-cpu_seconds() {
-    awk -v tick="$(getconf CLK_TCK)" '{ sub(/^.*\) /, ""); print ($12 + $13) / tick }' \
-        "/proc/$1/stat"
-}
+# shellcheck source=wine_bench_session.sh
+source "$source_dir/bench/wine_bench_session.sh" "$build_dir" bench_preview_under_wine
 
 # preview_process: the one process that runs Velmora.scr in this session.
 preview_process() {
@@ -83,5 +63,5 @@ for size in "152 112" "640 480"; do
         # shellcheck disable=SC2086 # two numbers
         shares+=("$(measure $size "$run")")
     done
-    echo "Velmora.scr /p in a ${size/ /x} host ($arch): ${shares[*]} % of one core over $seconds s"
+    echo "Velmora.scr /p in a ${size/ /x} host ($VELMORA_E2E_WINE_ARCH): ${shares[*]} % of one core over $seconds s"
 done

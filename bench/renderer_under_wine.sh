@@ -20,35 +20,13 @@ seconds=${2:-15}
 runs=${3:-5}
 screen=${4:-1280x1024x24}
 
-if grep -q 'CMAKE_SYSTEM_PROCESSOR:.*=x86_64' "$build_dir/CMakeCache.txt" 2>/dev/null ||
-    grep -q 'x86_64-w64-mingw32' "$build_dir/CMakeCache.txt"; then
-    arch=win64
-else
-    arch=win32
-fi
-export VELMORA_E2E_BIN_DIR="$build_dir/bin"
-export VELMORA_E2E_PROGRAMS_DIR="$build_dir/e2e-helpers"
-export VELMORA_E2E_STATE_DIR="$build_dir/bench-e2e"
-export VELMORA_E2E_WINE_ARCH=$arch
-export VELMORA_E2E_SCREEN=$screen
-export WINEDEBUG=-all
-
-VELMORA_E2E_TEST_NAME=bench_prefix bash "$source_dir/tests/e2e/wine_prefix.sh" >/dev/null
-export VELMORA_E2E_TEST_NAME=bench_renderer_under_wine
-
-# shellcheck source=../tests/e2e/lib/wine_session.sh
-source "$source_dir/tests/e2e/lib/wine_session.sh"
+# shellcheck source=wine_bench_session.sh
+source "$source_dir/bench/wine_bench_session.sh" "$build_dir" bench_renderer_under_wine "$screen"
 # shellcheck source=../tests/e2e/renderer/renderer_steps.sh
 source "$source_dir/tests/e2e/renderer/renderer_steps.sh"
 
 median() {
     sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
-
-# cpu_seconds PID: user and system time of the process and all its threads.
-cpu_seconds() {
-    awk -v tick="$(getconf CLK_TCK)" '{ sub(/^.*\) /, ""); print ($12 + $13) / tick }' \
-        "/proc/$1/stat"
 }
 
 frames_per_second() {
@@ -98,7 +76,7 @@ key_to_gone() {
 }
 
 e2e_begin "$screen"
-echo "== Velmora.dll frames per second at ${E2E_WIDTH}x$E2E_HEIGHT over $seconds s ($arch)"
+echo "== Velmora.dll frames per second at ${E2E_WIDTH}x$E2E_HEIGHT over $seconds s ($VELMORA_E2E_WINE_ARCH)"
 frames_per_second
 echo "== key press to process gone, $runs runs each (ms)"
 renderer_times=$(key_to_gone renderer Velmora.dll VelmoraVC | tr '\n' ' ')
