@@ -32,12 +32,14 @@
 #include <string>
 #include <vector>
 
+#include "dialog_font.h"
 #include "dialog_layout.h"
+#include "gdi_font_catalog.h"
 #include "maker.h"
 #include "maker_info.h"
+#include "screen_texts.h"
 #include "settings_dialog_ids.h"
 #include "shift_jis_text.h"
-#include "texts.h"
 #include "window_titles.h"
 
 namespace {
@@ -47,6 +49,16 @@ namespace layout = dialog_layout;
 
 int passed = 0;
 int failed = 0;
+
+// The dialog speaks the language of this prefix's user, as Velmora.scr
+// decides it.
+ScreenLanguage Language() {
+    return ScreenLanguageFor(GetUserDefaultUILanguage());
+}
+
+const ScreenTexts& Texts() {
+    return ScreenTextsIn(Language());
+}
 
 void Expect(bool condition, const std::string& what) {
     std::printf("%s %s\n", condition ? "ok" : "FAIL", what.c_str());
@@ -97,23 +109,24 @@ struct Control {
     int id;
     layout::Place place;
     Give give;
-    const char* caption;  // Shift-JIS; null: not a label
+    const char* caption;  // Shift-JIS; null: no caption of its own
 };
 
 std::vector<Control> Controls() {
     std::vector<Control> controls = {
         {"Pic_C", false, ids::Pic_C, layout::Pic_C, Give::kNone, nullptr},
-        {"lbl_15", true, ids::lbl_15, layout::lbl_15, Give::kWider, "BGM"},
+        {"lbl_15", true, ids::lbl_15, layout::lbl_15, Give::kWider, Texts().musicHeading},
         {"BGM_Repeat", true, ids::BGM_Repeat, layout::BGM_Repeat, Give::kNone, nullptr},
-        {"lbl_14", true, ids::lbl_14, layout::lbl_14, Give::kWider, kCaptionRepeat},
-        {"Cmd_BGM", true, ids::Cmd_BGM, layout::Cmd_BGM, Give::kNone, nullptr},
+        {"lbl_14", true, ids::lbl_14, layout::lbl_14, Give::kWider, Texts().captionRepeat},
+        {"Cmd_BGM", true, ids::Cmd_BGM, layout::Cmd_BGM, Give::kNone, Texts().captionChooseFile},
         {"lbl_Fname", true, ids::lbl_Fname, layout::lbl_Fname, Give::kTaller, nullptr},
         {"lbl_7", false, ids::lbl_7, layout::lbl_7, Give::kTaller, nullptr},
-        {"Cmd_Etc", false, ids::Cmd_Etc, layout::Cmd_Etc, Give::kNone, nullptr},
-        {"Cmd_Set", false, ids::Cmd_Set, layout::Cmd_Set, Give::kNone, nullptr},
-        {"Cmd_Can", false, ids::Cmd_Can, layout::Cmd_Can, Give::kNone, nullptr},
+        {"Cmd_Etc", false, ids::Cmd_Etc, layout::Cmd_Etc, Give::kNone, Texts().captionOtherWorks},
+        {"Cmd_Set", false, ids::Cmd_Set, layout::Cmd_Set, Give::kNone, Texts().captionSet},
+        {"Cmd_Can", false, ids::Cmd_Can, layout::Cmd_Can, Give::kNone, Texts().captionCancel},
     };
-    const char* const kindCaptions[3] = {kCaptionNone, kCaptionCompactDisc, kCaptionMusicFile};
+    const char* const kindCaptions[3] = {Texts().captionNone, Texts().captionCompactDisc,
+                                         Texts().captionMusicFile};
     static const char* const kImageNames[3] = {"Img_BGM0", "Img_BGM1", "Img_BGM2"};
     static const char* const kLabelNames[3] = {"lbl_BGM0", "lbl_BGM1", "lbl_BGM2"};
     for (int kind = 0; kind < 3; ++kind) {
@@ -123,6 +136,26 @@ std::vector<Control> Controls() {
                             Give::kWider, kindCaptions[kind]});
     }
     return controls;
+}
+
+// How wide a caption is drawn in the font that Velmora.scr chooses for the
+// dialog on this system, at this resolution.
+int CaptionExtent(const std::wstring& caption, int dpi) {
+    GdiFontCatalog catalog;
+    const ButtonFont font = ScreenFont(Language(), catalog);
+    std::printf("font %s\n", Utf8(WideFromShiftJis(font.name.c_str())).c_str());
+    const HFONT handle = CreateFontW(
+        -layout::FontPixelHeight(font.size, dpi), 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
+        static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+        DEFAULT_PITCH | FF_DONTCARE, WideFromShiftJis(font.name.c_str()).c_str());
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(screen, handle);
+    SIZE size{0, 0};
+    GetTextExtentPoint32W(screen, caption.c_str(), static_cast<int>(caption.size()), &size);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(handle);
+    return size.cx;
 }
 
 // The control's rectangle in its container's client coordinates.
@@ -194,6 +227,10 @@ void LookAtControls(HWND dialog, HWND panel, int dpi) {
         if (control.caption != nullptr) {
             Expect(TextOf(window) == WideFromShiftJis(control.caption),
                    std::string(control.name) + " says " + Utf8(TextOf(window)));
+            const int extent = CaptionExtent(TextOf(window), dpi);
+            Expect(extent > 0 && extent <= width,
+                   std::string(control.name) + "'s caption is " + std::to_string(extent) +
+                       " wide, the control " + std::to_string(width));
         }
         RECT screen;
         GetWindowRect(window, &screen);
@@ -201,7 +238,7 @@ void LookAtControls(HWND dialog, HWND panel, int dpi) {
                     screen.right - screen.left, screen.bottom - screen.top);
     }
     const HWND maker = GetDlgItem(dialog, ids::lbl_7);
-    Expect(Utf8(TextOf(maker)) == DesignedByText(kMakerName, kVelmoraVersion),
+    Expect(Utf8(TextOf(maker)) == DesignedByText(Texts().makerLine, kMakerName, kVelmoraVersion),
            "lbl_7 says " + Utf8(TextOf(maker)));
     Expect(ClassOf(GetDlgItem(dialog, ids::Cmd_Set)) == "Torvi.Command",
            "the buttons are Torvi.Command controls");
@@ -311,7 +348,7 @@ POINT FirstItem(HWND list) {
 }
 
 HWND Chooser() {
-    return FindWindowW(L"#32770", WideFromShiftJis(kOpenFileTitle).c_str());
+    return FindWindowW(L"#32770", WideFromShiftJis(Texts().openFileTitle).c_str());
 }
 
 int CancelChooser() {
