@@ -93,9 +93,10 @@ HBITMAP LoadMark(HINSTANCE instance, int id) {
 // number of lines it was designed for, however high the font's lines are.
 HWND Label(DialogForm& form, HWND container, int id, const layout::Place& place,
            const char* caption, COLORREF colour, LabelLines lines = LabelLines::kOne,
-           LabelAlignment alignment = LabelAlignment::kLeft) {
+           LabelAlignment alignment = LabelAlignment::kLeft, int shiftRight = 0) {
     const std::wstring text = WideFromShiftJis(caption);
     RECT placement = form.pixels(place);
+    OffsetRect(&placement, shiftRight, 0);
     if (lines == LabelLines::kOne) {
         const int width = CaptionWidth(text, form.font);
         if (width > placement.right - placement.left) {
@@ -115,8 +116,9 @@ HWND Label(DialogForm& form, HWND container, int id, const layout::Place& place,
 }
 
 // The combo box BGM_Repeat, its selection field as high as designed.
-HWND CreateRepeatBox(DialogForm& form) {
-    const RECT place = form.pixels(layout::BGM_Repeat);
+HWND CreateRepeatBox(DialogForm& form, int shiftRight) {
+    RECT place = form.pixels(layout::BGM_Repeat);
+    OffsetRect(&place, shiftRight, 0);
     const int fieldHeight = place.bottom - place.top;
     const HWND combo = CreateWindowExW(
         0, L"ComboBox", L"",
@@ -213,8 +215,19 @@ void CreateDialogForm(HINSTANCE instance, HWND dialog, int dpi, const ScreenText
             CreateDialogImage(panel, ids::Img_BGM + kind, form.pixels(layout::Img_BGM[kind]));
         Label(form, panel, ids::lbl_BGM + kind, layout::lbl_BGM[kind], kindCaptions[kind], kBlack);
     }
-    form.windows.repeat = CreateRepeatBox(form);
-    Label(form, panel, ids::lbl_14, layout::lbl_14, texts.captionRepeat, kBlack);
+    // The audio CD's caption never runs under the repeat list beside it.
+    int repeatShift = 0;
+    RECT compactDisc;
+    const HWND compactDiscLabel = GetDlgItem(panel, ids::lbl_BGM + 1);
+    if (compactDiscLabel != nullptr && GetWindowRect(compactDiscLabel, &compactDisc)) {
+        MapWindowPoints(HWND_DESKTOP, panel, reinterpret_cast<POINT*>(&compactDisc), 2);
+        const int clearFrom = compactDisc.right + layout::Pixels(layout::kRepeatListGap, form.dpi);
+        repeatShift =
+            std::max(0, clearFrom - static_cast<int>(form.pixels(layout::BGM_Repeat).left));
+    }
+    form.windows.repeat = CreateRepeatBox(form, repeatShift);
+    Label(form, panel, ids::lbl_14, layout::lbl_14, texts.captionRepeat, kBlack, LabelLines::kOne,
+          LabelAlignment::kLeft, repeatShift);
     form.windows.fileLabel =
         Label(form, panel, ids::lbl_Fname, layout::lbl_Fname, "", kBlack, LabelLines::kWrapped);
 

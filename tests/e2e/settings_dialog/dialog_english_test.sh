@@ -33,6 +33,10 @@ for said in "lbl_15 says Music" "lbl_BGM0 says None" "lbl_BGM1 says Audio CD" \
 done
 grep -qE '^ok lbl_7 says Designed by .* Ver\.' <<<"$DIALOG_LOOK" ||
     e2e_fail "no maker line in the probe's look"
+# The Japanese dialog keeps every control where it was designed; the wider
+# English caption of the audio CD moves the repeat list right instead of
+# running under it.
+e2e_log "the repeat list moved $(dialog_fact repeat-shift) pixels right"
 font=$(dialog_fact font | head -n 1)
 case "$font" in
     "" | *ゴシック*) e2e_fail "the captions' font is '$font', not the system's message font" ;;

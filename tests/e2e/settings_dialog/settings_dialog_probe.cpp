@@ -204,7 +204,21 @@ void LookAtWindow(HWND dialog, int dpi) {
            "a third from the top at " + std::to_string(window.top));
 }
 
+// How far right of their designed place the repeat list and its caption
+// must lie to stay clear of the audio CD's caption.
+int RepeatShift(HWND panel, int dpi) {
+    const HWND label = GetDlgItem(panel, ids::lbl_BGM + 1);
+    if (label == nullptr) {
+        return 0;
+    }
+    const RECT at = InContainer(label, panel);
+    const int clearFrom = at.right + layout::Pixels(layout::kRepeatListGap, dpi);
+    return std::max(0, clearFrom - layout::Pixels(layout::BGM_Repeat, dpi).left);
+}
+
 void LookAtControls(HWND dialog, HWND panel, int dpi) {
+    const int repeatShift = RepeatShift(panel, dpi);
+    std::printf("repeat-shift %d\n", repeatShift);
     for (const Control& control : Controls()) {
         const HWND container = control.onPanel ? panel : dialog;
         const HWND window = GetDlgItem(container, control.id);
@@ -212,7 +226,10 @@ void LookAtControls(HWND dialog, HWND panel, int dpi) {
             Expect(false, std::string(control.name) + " is there");
             continue;
         }
-        const layout::PixelPlace designed = layout::Pixels(control.place, dpi);
+        layout::PixelPlace designed = layout::Pixels(control.place, dpi);
+        if (control.onPanel && (control.id == ids::BGM_Repeat || control.id == ids::lbl_14)) {
+            designed.left += repeatShift;
+        }
         const RECT at = InContainer(window, container);
         const long width = at.right - at.left;
         const long height = at.bottom - at.top;
