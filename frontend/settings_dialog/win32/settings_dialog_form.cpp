@@ -90,7 +90,8 @@ HBITMAP LoadMark(HINSTANCE instance, int id) {
 // A label at its designed place. A one-line caption that the system's font
 // draws wider than designed grows to the right, over nothing but the
 // container, instead of losing its last letters; a wrapped one keeps the
-// number of lines it was designed for, however high the font's lines are.
+// number of lines it was designed for, however high the font's lines are, and
+// grows down where its caption needs more.
 HWND Label(DialogForm& form, HWND container, int id, const layout::Place& place,
            const char* caption, COLORREF colour, LabelLines lines = LabelLines::kOne,
            LabelAlignment alignment = LabelAlignment::kLeft, int shiftRight = 0) {
@@ -107,7 +108,11 @@ HWND Label(DialogForm& form, HWND container, int id, const layout::Place& place,
         // times 20, so that rounding to pixels cannot lose a line.
         const int designedLines =
             std::max(1, static_cast<int>(std::lround(place.height / (DialogFont().size * 20))));
-        const int height = designedLines * LineHeight(form.font);
+        // A text that the font breaks into more lines than designed (a
+        // wider face, a longer language) keeps them all.
+        const int height =
+            std::max(designedLines * LineHeight(form.font),
+                     WrappedHeight(text, form.font, placement.right - placement.left));
         if (height > placement.bottom - placement.top) {
             placement.bottom = placement.top + height;
         }

@@ -140,7 +140,9 @@ std::vector<Control> Controls() {
 
 // How wide a caption is drawn in the font that Velmora.scr chooses for the
 // dialog on this system, at this resolution.
-int CaptionExtent(const std::wstring& caption, int dpi) {
+// `width` 0: on one line, the caption's width; else broken into lines at
+// words to fit that width, its height.
+int CaptionExtent(const std::wstring& caption, int dpi, int width = 0) {
     GdiFontCatalog catalog;
     const ButtonFont font = ScreenFont(Language(), catalog);
     std::printf("font %s\n", Utf8(WideFromShiftJis(font.name.c_str())).c_str());
@@ -152,6 +154,12 @@ int CaptionExtent(const std::wstring& caption, int dpi) {
     const HGDIOBJ old = SelectObject(screen, handle);
     SIZE size{0, 0};
     GetTextExtentPoint32W(screen, caption.c_str(), static_cast<int>(caption.size()), &size);
+    if (width > 0) {
+        RECT box{0, 0, width, 0};
+        DrawTextW(screen, caption.c_str(), static_cast<int>(caption.size()), &box,
+                  DT_NOPREFIX | DT_WORDBREAK | DT_EDITCONTROL | DT_CALCRECT);
+        size.cx = box.bottom;
+    }
     SelectObject(screen, old);
     ReleaseDC(nullptr, screen);
     DeleteObject(handle);
@@ -257,6 +265,12 @@ void LookAtControls(HWND dialog, HWND panel, int dpi) {
     const HWND maker = GetDlgItem(dialog, ids::lbl_7);
     Expect(Utf8(TextOf(maker)) == DesignedByText(Texts().makerLine, kMakerName, kVelmoraVersion),
            "lbl_7 says " + Utf8(TextOf(maker)));
+    RECT makerPlace;
+    GetClientRect(maker, &makerPlace);
+    const int makerHeight = CaptionExtent(TextOf(maker), dpi, makerPlace.right);
+    Expect(makerHeight > 0 && makerHeight <= makerPlace.bottom,
+           "lbl_7's lines are " + std::to_string(makerHeight) + " high, the label " +
+               std::to_string(makerPlace.bottom));
     Expect(ClassOf(GetDlgItem(dialog, ids::Cmd_Set)) == "Torvi.Command",
            "the buttons are Torvi.Command controls");
 }
