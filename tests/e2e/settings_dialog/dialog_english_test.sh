@@ -54,6 +54,17 @@ done
 e2e_keep_artefact "$(dialog_crop "$shot" "$E2E_RUN_DIR/dialog.png")" \
     settings-dialog-english.png >/dev/null
 
+# The open-file dialog speaks English too: its title and its filter.
+dialog_click lbl_BGM2
+dialog_wait_fact "repeat enabled=0 text=7"
+dialog_open_chooser "Open" dialog_click Cmd_BGM
+e2e_run filter settings_dialog_probe.exe chooser-filter
+e2e_assert_equal "$(tr -d '\r' <"$(e2e_stdout filter)")" "filter Music files (MP3 WAV)" \
+    "the open-file dialog's filter"
+e2e_run cancel settings_dialog_probe.exe cancel-chooser
+e2e_wait_no_window "Open"
+e2e_log "the open-file dialog: Open, Music files (MP3 WAV)"
+
 dialog_click Cmd_Can
 e2e_wait_exit first 10
 e2e_assert_equal "$E2E_EXIT_CODE" 0 "exit code after Cancel"

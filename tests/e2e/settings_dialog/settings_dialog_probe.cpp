@@ -7,6 +7,7 @@
 //   settings_dialog_probe look
 //   settings_dialog_probe message   (the open message box of Velmora.scr)
 //   settings_dialog_probe cancel-chooser   (as its Cancel button would)
+//   settings_dialog_probe chooser-filter   (prints "filter TEXT", the file type shown)
 //   settings_dialog_probe close-message    (as the message box's OK would)
 //   settings_dialog_probe place-chooser X Y
 //       moves the open-file dialog so that the first item of its file list
@@ -390,6 +391,19 @@ int CancelChooser() {
     return chooser != nullptr ? 0 : 1;
 }
 
+// The open-file dialog's file-type list (cmb1) shows the filter's
+// description.
+int ChooserFilter() {
+    const HWND chooser = Chooser();
+    if (chooser == nullptr) {
+        std::printf("no open-file dialog\n");
+        return 1;
+    }
+    std::printf("filter %s\n", Utf8(TextOf(GetDlgItem(chooser, 0x470))).c_str());
+    std::fflush(stdout);
+    return 0;
+}
+
 int PlaceChooser(int x, int y) {
     SetProcessDPIAware();
     const HWND chooser = Chooser();
@@ -429,6 +443,9 @@ int main(int argc, char** argv) {
     }
     if (command == "cancel-chooser") {
         return CancelChooser();
+    }
+    if (command == "chooser-filter") {
+        return ChooserFilter();
     }
     if (command == "place-chooser" && argc > 3) {
         return PlaceChooser(std::atoi(argv[2]), std::atoi(argv[3]));
