@@ -30,22 +30,85 @@ struct ScreenTexts {
     // its caption.
     const char* missingRenderer;
     const char* missingRendererCaption;
+
+    // The settings dialog: the music panel's heading, the kinds' captions,
+    // the repeat list's caption and the buttons' captions.
+    const char* musicHeading;
+    const char* captionNone;
+    const char* captionCompactDisc;
+    const char* captionMusicFile;
+    const char* captionRepeat;
+    const char* captionChooseFile;
+    const char* captionOtherWorks;
+    const char* captionSet;
+    const char* captionCancel;
+    // The open-file dialog: its filter's description and its title.
+    const char* musicFileFilterName;
+    const char* openFileTitle;
+    // The white line under the panel; {maker} and {version} stand for the
+    // build's maker and version.
+    const char* makerLine;
+    // The dialog's messages. The platform shows the path concerned below the
+    // first.
+    const char* saveFailed;
+    const char* chosenPathTooLong;
+    // A chosen file whose name neither the system's code page nor a short
+    // name can carry into Velmora.ini.
+    const char* chosenPathUnkept;
 };
 
 inline constexpr ScreenTexts kJapaneseScreenTexts = {
     kMissingRenderer,
     kApplicationTitle,
+    "BGM",
+    kCaptionNone,
+    kCaptionCompactDisc,
+    kCaptionMusicFile,
+    kCaptionRepeat,
+    "...",
+    kCaptionOtherWorks,
+    kCaptionSet,
+    kCaptionCancel,
+    kMusicFileFilterName,
+    kOpenFileTitle,
+    "Designed by {maker} Ver.{version}",
+    kSaveFailed,
+    kChosenPathTooLong,
+    kChosenPathUnkept,
 };
 
 inline constexpr ScreenTexts kEnglishScreenTexts = {
     "Velmora.dll was not found in the same folder as Velmora.scr.",
     kApplicationTitle,
+    "Music",
+    "None",
+    "Audio CD",
+    "MP3, WAV",
+    "Repeat track",
+    "...",
+    "More works",
+    "OK",
+    "Cancel",
+    "Music files (MP3 WAV)",
+    "Open",
+    "Designed by {maker} Ver.{version}",
+    "The settings could not be saved. This file cannot be written:",
+    "The file's path is too long to be chosen.",
+    "The file's name cannot be kept in the settings in this system's characters, so it "
+    "cannot be chosen.",
 };
 
 // Every text of a table, for what goes through them all.
 inline constexpr const char* ScreenTexts::*kScreenTextFields[] = {
-    &ScreenTexts::missingRenderer,
-    &ScreenTexts::missingRendererCaption,
+    &ScreenTexts::missingRenderer,    &ScreenTexts::missingRendererCaption,
+    &ScreenTexts::musicHeading,       &ScreenTexts::captionNone,
+    &ScreenTexts::captionCompactDisc, &ScreenTexts::captionMusicFile,
+    &ScreenTexts::captionRepeat,      &ScreenTexts::captionChooseFile,
+    &ScreenTexts::captionOtherWorks,  &ScreenTexts::captionSet,
+    &ScreenTexts::captionCancel,      &ScreenTexts::musicFileFilterName,
+    &ScreenTexts::openFileTitle,      &ScreenTexts::makerLine,
+    &ScreenTexts::saveFailed,         &ScreenTexts::chosenPathTooLong,
+    &ScreenTexts::chosenPathUnkept,
 };
 
 constexpr const ScreenTexts& ScreenTextsIn(ScreenLanguage language) {

@@ -43,6 +43,10 @@ inline constexpr Place Shape3{300, 300, 1695, 315};
 inline constexpr Place lbl_15{300, 360, 1665, 195};
 inline constexpr Place BGM_Repeat{1380, 780, 615, 300};
 inline constexpr Place lbl_14{2040, 840, 990, 195};
+// Where the audio CD's caption is wider than designed (a language or a face
+// other than the designed ones), the repeat list and its caption move right to
+// stay this far clear of it.
+inline constexpr std::int32_t kRepeatListGap = 60;
 inline constexpr Place Cmd_BGM{540, 1740, 435, 315};
 inline constexpr Place lbl_Fname{1020, 1740, 5355, 435};
 // Img_BGM(kind) and lbl_BGM(kind), by the music kind they stand for: on

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "path_bytes.h"
 #include "profile_port.h"
 
 // The four buttons of the dialog, all of them `Command` controls.
@@ -33,7 +34,8 @@ struct ScreenRect {
 };
 
 // What the open-file dialog is given; the owner window and the program's
-// instance are the platform's to add.
+// instance are the platform's to add. Its texts are Shift-JIS bytes, shown
+// through the wide functions like every other text.
 struct OpenFileRequest {
     // Description and pattern pairs, each NUL-terminated, and one more NUL.
     std::string filter;
@@ -57,8 +59,8 @@ inline constexpr std::int32_t kAnimateCaption = 3;  // IDANI_CAPTION
 inline constexpr std::int32_t kShowNormal = 1;      // SW_SHOWNORMAL
 
 // The settings dialog's window, its controls and the system calls it makes.
-// Texts are Shift-JIS bytes. A control that cannot be reached simply does
-// nothing: the dialog never learns of it.
+// Texts are Shift-JIS bytes; paths are wide, as the system names its files. A control that cannot
+// be reached simply does nothing: the dialog never learns of it.
 class SettingsDialogPort {
   public:
     virtual ~SettingsDialogPort() = default;
@@ -84,7 +86,7 @@ class SettingsDialogPort {
     virtual void addRepeatItem(const std::string& item) = 0;
 
     // The caption of lbl_Fname.
-    virtual void setFileCaption(const std::string& caption) = 0;
+    virtual void setFileCaption(const std::wstring& caption) = 0;
 
     // GetCursorPos: non-zero when it filled the point.
     virtual std::int32_t getCursorPos(ScreenPoint& point) = 0;
@@ -95,24 +97,26 @@ class SettingsDialogPort {
     // The pointer shown over the whole program.
     virtual void setMousePointer(MousePointer pointer) = 0;
 
-    // GetOpenFileNameA owned by the dialog. Returns its result; when that is
+    // GetOpenFileNameW owned by the dialog. Returns its result; when that is
     // greater than 0, `file` is the file buffer up to its first NUL.
-    virtual std::int32_t getOpenFileName(const OpenFileRequest& request, std::string& file) = 0;
+    virtual std::int32_t getOpenFileName(const OpenFileRequest& request, std::wstring& file) = 0;
     // Why the last open-file dialog returned 0 (CommDlgExtendedError); 0 when
     // the user cancelled.
     virtual std::uint32_t openFileError() = 0;
-    // ShellExecuteA owned by the dialog; its result is not looked at.
-    virtual void shellExecute(const std::string& verb, const std::string& file,
-                              const std::string& parameters, const std::string& directory,
+    // ShellExecuteW owned by the dialog, with no parameters and no working
+    // folder; its result is not looked at.
+    virtual void shellExecute(const std::string& verb, const std::wstring& file,
                               std::int32_t show) = 0;
 
     // A message box over the dialog, in its caption the application's title:
-    // `text` (Shift-JIS), and below it `path` (in the system's code page) when
-    // there is one. Returns once the user has closed it.
-    virtual void showMessage(const std::string& text, const std::string& path) = 0;
+    // `text` (Shift-JIS), and below it `path` when there is one. Returns once
+    // the user has closed it.
+    virtual void showMessage(const std::string& text, const std::wstring& path) = 0;
 
     // Ends the dialog: its unload handler runs, then the window goes.
     virtual void closeDialog() = 0;
 
     virtual ProfilePort& profile() = 0;
+    // How a chosen path goes into Velmora.ini and comes back for the label.
+    virtual PathBytesPort& pathBytes() = 0;
 };

@@ -1,5 +1,7 @@
 #include "torvi_p.h"
 
+#include <optional>
+
 #include "program_folder.h"
 #include "repeat_track.h"
 #include "round_half_even.h"
@@ -59,7 +61,9 @@ void Torvi_P::Load() {
     for (std::int16_t track = 0; track <= kLastListedTrack; ++track) {
         ContinueOnError([&] { port_.addRepeatItem(RepeatTrackText(track)); });
     }
-    ContinueOnError([&] { port_.setFileCaption(state_.settings.BGM_File); });
+    // A file kept by its short name shows the long name it was chosen by.
+    ContinueOnError(
+        [&] { port_.setFileCaption(PathNamedBy(port_.pathBytes(), state_.settings.BGM_File)); });
     ContinueOnError([&] {
         ScreenPoint cursor;
         state_.LastApiResult = port_.getCursorPos(cursor);
@@ -87,31 +91,37 @@ void Torvi_P::SelectKind(int kind) {
 
 void Torvi_P::Cmd_BGM_Click() {
     OpenFileRequest request;
-    request.filter = std::string(kMusicFileFilterName) + '\0' + "*.MP3;*.WAV" + '\0' + '\0';
-    request.title = kOpenFileTitle;
+    request.filter = std::string(texts().musicFileFilterName) + '\0' + "*.MP3;*.WAV" + '\0' + '\0';
+    request.title = texts().openFileTitle;
     request.fileBufferSize = kFileBufferSize;
     request.fileTitleBufferSize = kFileBufferSize;
     // A typed name that does not exist would be saved and then dropped at the
     // next start without a word; the chooser says so while it is open.
     request.flags = kOpenFileMustExist | kOpenPathMustExist | kOpenHideReadOnly;
     ContinueOnError([&] {
-        std::string chosen;
+        std::wstring chosen;
         state_.LastApiResult = port_.getOpenFileName(request, chosen);
-        // A path too long to keep is no cancel: the user hears why nothing
-        // changed.
-        const bool tooLong = state_.LastApiResult > 0
-                                 ? chosen.size() > kLongestKeptPath
-                                 : port_.openFileError() == kFileBufferTooSmall;
-        if (tooLong) {
-            port_.showMessage(kChosenPathTooLong, state_.LastApiResult > 0 ? chosen : "");
+        // A path that cannot be kept is no cancel: the user hears why nothing
+        // changed, and the old choice stays.
+        if (state_.LastApiResult <= 0) {
+            if (port_.openFileError() == kFileBufferTooSmall) {
+                port_.showMessage(texts().chosenPathTooLong, L"");
+            }
+            return;
+        }
+        const std::optional<std::string> kept = PathBytesOf(port_.pathBytes(), chosen);
+        if (!kept) {
+            port_.showMessage(texts().chosenPathUnkept, chosen);
+            return;
+        }
+        if (kept->size() > kLongestKeptPath) {
+            port_.showMessage(texts().chosenPathTooLong, chosen);
             return;
         }
         // The choice leaves the kind alone: this button only works while the
         // file kind is chosen.
-        if (state_.LastApiResult > 0) {
-            state_.settings.BGM_File = chosen;
-            port_.setFileCaption(state_.settings.BGM_File);
-        }
+        state_.settings.BGM_File = *kept;
+        port_.setFileCaption(chosen);
     });
 }
 
@@ -135,7 +145,7 @@ void Torvi_P::Cmd_Set_Click() {
     written = written && state_.LastApiResult != 0;
     if (!written) {
         // The dialog stays open with the choice in it, to try again.
-        port_.showMessage(kSaveFailed, file);
+        port_.showMessage(texts().saveFailed, SettingsPathIn(state_.programFolderPath));
         return;
     }
     port_.closeDialog();
@@ -147,7 +157,7 @@ void Torvi_P::Cmd_Can_Click() {
 
 void Torvi_P::Cmd_Etc_Click() {
     ContinueOnError([&] { port_.setMousePointer(MousePointer::kHourglass); });
-    ContinueOnError([&] { port_.shellExecute("open", makersPage_, "", "", kShowNormal); });
+    ContinueOnError([&] { port_.shellExecute("open", makersPage_, kShowNormal); });
     ContinueOnError([&] { port_.setMousePointer(MousePointer::kDefault); });
 }
 

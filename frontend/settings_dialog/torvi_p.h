@@ -6,6 +6,7 @@
 
 #include "front_end_state.h"
 #include "gradient.h"
+#include "screen_texts.h"
 #include "settings_dialog_port.h"
 
 // The settings dialog Torvi_P (caption "<Velmora>"), in which the user
@@ -15,9 +16,9 @@
 // position when it opens and back into that same position when it closes.
 class Torvi_P {
   public:
-    // state must outlive the dialog. makersPage is what Cmd_Etc opens (see
-    // MakersPageAddress).
-    Torvi_P(SettingsDialogPort& port, FrontEndState& state, std::string makersPage)
+    // state must outlive the dialog; its language chooses the texts.
+    // makersPage is what Cmd_Etc opens (see MakersPageAddress).
+    Torvi_P(SettingsDialogPort& port, FrontEndState& state, std::wstring makersPage)
         : port_(port), state_(state), makersPage_(std::move(makersPage)) {}
 
     Torvi_P(const Torvi_P&) = delete;
@@ -50,10 +51,11 @@ class Torvi_P {
     void ShowSettingsZoomIn();
     void ShowSettingsZoomOut();
     ScreenRect CursorRect() const;
+    const ScreenTexts& texts() const { return ScreenTextsIn(state_.language); }
 
     SettingsDialogPort& port_;
     FrontEndState& state_;
-    std::string makersPage_;
+    std::wstring makersPage_;
     std::int16_t SavedCursorX_ = 0;
     std::int16_t SavedCursorY_ = 0;
 };

@@ -1,5 +1,6 @@
 #include "command_window.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "face_bitmaps.h"
@@ -15,6 +16,10 @@ constexpr UINT_PTR kMouseTimer = 1;
 constexpr UINT kRaiseClick = WM_USER + 1;
 
 HINSTANCE theInstance = nullptr;
+
+std::wstring ClassName() {
+    return std::wstring(kCommandClass, kCommandClass + sizeof kCommandClass - 1);
+}
 
 // Buttons and shift state as the control's mouse handlers take them.
 int ShiftState(WPARAM keys) {
@@ -60,10 +65,10 @@ class CommandWindow : public CommandPort {
         }
         return reinterpret_cast<std::uintptr_t>(WindowFromPoint(cursor));
     }
-    void raiseClick() override { PostMessageA(window_, kRaiseClick, 0, 0); }
+    void raiseClick() override { PostMessageW(window_, kRaiseClick, 0, 0); }
     void propertyChanged(const char* key) override { changes_.emplace_back(key); }
     ButtonFont ambientFont() override { return DialogFont(); }
-    void labelChanged() override { InvalidateRect(window_, nullptr, FALSE); }
+    void labelChanged() override;
 
   private:
     void mouse(UINT message, WPARAM wParam, LPARAM lParam);
@@ -75,7 +80,20 @@ class CommandWindow : public CommandPort {
     GdiCanvas canvas_;
     Command command_;
     std::vector<std::string> changes_;
+    std::string captionShown_;
 };
+
+// The window text follows the caption, so that screen readers and other
+// programs read the button by what it says.
+void CommandWindow::labelChanged() {
+    InvalidateRect(window_, nullptr, FALSE);
+    const std::string& caption = command_.label().text;
+    if (caption != captionShown_) {
+        captionShown_ = caption;
+        DefWindowProcW(window_, WM_SETTEXT, 0,
+                       reinterpret_cast<LPARAM>(WideFromCodePage932(caption).c_str()));
+    }
+}
 
 LRESULT CommandWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -133,12 +151,12 @@ LRESULT CommandWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case kRaiseClick: {
             const HWND parent = GetParent(window_);
             const int id = GetDlgCtrlID(window_);
-            SendMessageA(parent, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+            SendMessageW(parent, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                          reinterpret_cast<LPARAM>(window_));
             return 0;
         }
         default:
-            return DefWindowProcA(window_, message, wParam, lParam);
+            return DefWindowProcW(window_, message, wParam, lParam);
     }
 }
 
@@ -220,8 +238,8 @@ void CommandWindow::paintHostBehind(HDC dc) {
     MapWindowPoints(window_, parent, &origin, 1);
     POINT old;
     SetViewportOrgEx(dc, -origin.x, -origin.y, &old);
-    SendMessageA(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    SendMessageW(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
     SetViewportOrgEx(dc, old.x, old.y, nullptr);
 }
 
@@ -243,6 +261,14 @@ void CommandWindow::paintCaption(HDC dc) {
         WideFromCodePage932(font.name).c_str());
     const HGDIOBJ oldFont = SelectObject(dc, handle);
     SetBkMode(dc, TRANSPARENT);
+    // A face wider than the designed one (a stand-in where the designed face
+    // is missing) is cut at the caption's sides rather than drawn over the
+    // button's edges; its lines may still reach below the one designed line.
+    RECT client;
+    GetClientRect(window_, &client);
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, std::max(box.left, 0L), 0, std::min(box.right, client.right),
+                      client.bottom);
     const UINT format = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX | DT_NOCLIP;
     const int length = static_cast<int>(text.size());
     if (label.enabled) {
@@ -258,28 +284,29 @@ void CommandWindow::paintCaption(HDC dc) {
         SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
         DrawTextW(dc, text.c_str(), length, &box, format);
     }
+    RestoreDC(dc, saved);
     SelectObject(dc, oldFont);
     DeleteObject(handle);
 }
 
 CommandWindow* WindowOf(HWND window) {
-    return reinterpret_cast<CommandWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    return reinterpret_cast<CommandWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
 LRESULT CALLBACK CommandProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto made = std::make_unique<CommandWindow>(window);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(made.release()));
-        return DefWindowProcA(window, message, wParam, lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(made.release()));
+        return DefWindowProcW(window, message, wParam, lParam);
     }
     CommandWindow* command = WindowOf(window);
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         delete command;
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     }
     if (command == nullptr) {
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     }
     return command->handle(message, wParam, lParam);
 }
@@ -287,24 +314,26 @@ LRESULT CALLBACK CommandProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 }  // namespace
 
 bool RegisterCommandClass(HINSTANCE instance) {
-    WNDCLASSA existing;
-    if (GetClassInfoA(instance, kCommandClass, &existing)) {
+    const std::wstring name = ClassName();
+    WNDCLASSW existing;
+    if (GetClassInfoW(instance, name.c_str(), &existing)) {
         return true;
     }
     theInstance = instance;
-    WNDCLASSA command{};
+    // A wide window, so that its window text holds a caption in any script.
+    WNDCLASSW command{};
     command.lpfnWndProc = CommandProc;
     command.hInstance = instance;
-    command.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-    command.lpszClassName = kCommandClass;
-    return RegisterClassA(&command) != 0;
+    command.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    command.lpszClassName = name.c_str();
+    return RegisterClassW(&command) != 0;
 }
 
 HWND CreateCommand(HWND host, int id, const RECT& placement, const PropertyBag* stored) {
     // Created hidden and without a size, the way a form makes a control
     // before it has read the control's properties.
     const HWND window =
-        CreateWindowExA(0, kCommandClass, "", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS,
+        CreateWindowExW(0, ClassName().c_str(), L"", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS,
                         placement.left, placement.top, 0, 0, host,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), theInstance, nullptr);
     Command* command = CommandOf(window);
@@ -321,9 +350,8 @@ HWND CreateCommand(HWND host, int id, const RECT& placement, const PropertyBag* 
 }
 
 Command* CommandOf(HWND window) {
-    char name[32] = "";
-    if (window == nullptr || GetClassNameA(window, name, sizeof name) == 0 ||
-        lstrcmpA(name, kCommandClass) != 0) {
+    wchar_t name[32] = L"";
+    if (window == nullptr || GetClassNameW(window, name, 32) == 0 || ClassName() != name) {
         return nullptr;
     }
     CommandWindow* command = WindowOf(window);

@@ -212,6 +212,20 @@ int LineHeight(HFONT font) {
     return metrics.tmHeight + metrics.tmExternalLeading;
 }
 
+int WrappedHeight(const std::wstring& caption, HFONT font, int width) {
+    if (caption.empty()) {
+        return 0;
+    }
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(screen, font);
+    RECT box{0, 0, width, 0};
+    DrawTextW(screen, caption.c_str(), static_cast<int>(caption.size()), &box,
+              DT_NOPREFIX | DT_WORDBREAK | DT_EDITCONTROL | DT_CALCRECT);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    return box.bottom;
+}
+
 HWND CreateDialogImage(HWND container, int id, const RECT& placement) {
     return CreateChild(kImageClass, container, id, placement, L"");
 }

@@ -28,6 +28,9 @@ HWND CreateDialogLabel(HWND container, int id, const RECT& placement, const std:
 // pixels.
 int CaptionWidth(const std::wstring& caption, HFONT font);
 int LineHeight(HFONT font);
+// How high a caption is when broken into lines at words to fit `width`, as a
+// wrapped label draws it.
+int WrappedHeight(const std::wstring& caption, HFONT font, int width);
 
 // An image: a picture drawn at its own size from the control's top-left
 // corner, with the container showing around it.

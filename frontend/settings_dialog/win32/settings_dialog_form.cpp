@@ -12,7 +12,6 @@
 #include "resource_ids.h"
 #include "settings_dialog_ids.h"
 #include "shift_jis_text.h"
-#include "texts.h"
 
 namespace {
 
@@ -33,13 +32,18 @@ struct DialogButtonPlace {
     int id;
     layout::Place place;
     bool onPanel;
+    const char* ScreenTexts::*caption;
 };
 
 constexpr DialogButtonPlace kButtons[] = {
-    {DialogButton::Cmd_BGM, "Cmd_BGM", ids::Cmd_BGM, layout::Cmd_BGM, true},
-    {DialogButton::Cmd_Etc, "Cmd_Etc", ids::Cmd_Etc, layout::Cmd_Etc, false},
-    {DialogButton::Cmd_Set, "Cmd_Set", ids::Cmd_Set, layout::Cmd_Set, false},
-    {DialogButton::Cmd_Can, "Cmd_Can", ids::Cmd_Can, layout::Cmd_Can, false},
+    {DialogButton::Cmd_BGM, "Cmd_BGM", ids::Cmd_BGM, layout::Cmd_BGM, true,
+     &ScreenTexts::captionChooseFile},
+    {DialogButton::Cmd_Etc, "Cmd_Etc", ids::Cmd_Etc, layout::Cmd_Etc, false,
+     &ScreenTexts::captionOtherWorks},
+    {DialogButton::Cmd_Set, "Cmd_Set", ids::Cmd_Set, layout::Cmd_Set, false,
+     &ScreenTexts::captionSet},
+    {DialogButton::Cmd_Can, "Cmd_Can", ids::Cmd_Can, layout::Cmd_Can, false,
+     &ScreenTexts::captionCancel},
 };
 
 // The panel Pic_C shows its picture and passes what happens on it to the
@@ -70,9 +74,8 @@ LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     }
 }
 
-// The captions' font, the one the buttons take from the dialog too.
-HFONT CreateCaptionFont(int height) {
-    const ButtonFont font = DialogFont();
+// The captions' font, the one the buttons are given too.
+HFONT CreateCaptionFont(const ButtonFont& font, int height) {
     return CreateFontW(-height, 0, 0, 0, font.weight, font.italic, font.underline,
                        font.strikethrough, static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
@@ -87,12 +90,14 @@ HBITMAP LoadMark(HINSTANCE instance, int id) {
 // A label at its designed place. A one-line caption that the system's font
 // draws wider than designed grows to the right, over nothing but the
 // container, instead of losing its last letters; a wrapped one keeps the
-// number of lines it was designed for, however high the font's lines are.
+// number of lines it was designed for, however high the font's lines are, and
+// grows down where its caption needs more.
 HWND Label(DialogForm& form, HWND container, int id, const layout::Place& place,
            const char* caption, COLORREF colour, LabelLines lines = LabelLines::kOne,
-           LabelAlignment alignment = LabelAlignment::kLeft) {
+           LabelAlignment alignment = LabelAlignment::kLeft, int shiftRight = 0) {
     const std::wstring text = WideFromShiftJis(caption);
     RECT placement = form.pixels(place);
+    OffsetRect(&placement, shiftRight, 0);
     if (lines == LabelLines::kOne) {
         const int width = CaptionWidth(text, form.font);
         if (width > placement.right - placement.left) {
@@ -103,7 +108,11 @@ HWND Label(DialogForm& form, HWND container, int id, const layout::Place& place,
         // times 20, so that rounding to pixels cannot lose a line.
         const int designedLines =
             std::max(1, static_cast<int>(std::lround(place.height / (DialogFont().size * 20))));
-        const int height = designedLines * LineHeight(form.font);
+        // A text that the font breaks into more lines than designed (a
+        // wider face, a longer language) keeps them all.
+        const int height =
+            std::max(designedLines * LineHeight(form.font),
+                     WrappedHeight(text, form.font, placement.right - placement.left));
         if (height > placement.bottom - placement.top) {
             placement.bottom = placement.top + height;
         }
@@ -112,8 +121,9 @@ HWND Label(DialogForm& form, HWND container, int id, const layout::Place& place,
 }
 
 // The combo box BGM_Repeat, its selection field as high as designed.
-HWND CreateRepeatBox(DialogForm& form) {
-    const RECT place = form.pixels(layout::BGM_Repeat);
+HWND CreateRepeatBox(DialogForm& form, int shiftRight) {
+    RECT place = form.pixels(layout::BGM_Repeat);
+    OffsetRect(&place, shiftRight, 0);
     const int fieldHeight = place.bottom - place.top;
     const HWND combo = CreateWindowExW(
         0, L"ComboBox", L"",
@@ -178,11 +188,12 @@ RECT DialogForm::pixels(const dialog_layout::Place& place) const {
     return {p.left, p.top, p.left + p.width, p.top + p.height};
 }
 
-void CreateDialogForm(HINSTANCE instance, HWND dialog, int dpi, DialogForm& form) {
+void CreateDialogForm(HINSTANCE instance, HWND dialog, int dpi, const ScreenTexts& texts,
+                      const ButtonFont& font, DialogForm& form) {
     form.instance = instance;
     form.dpi = dpi;
     form.windows.dialog = dialog;
-    form.font = CreateCaptionFont(layout::FontPixelHeight(DialogFont().size, dpi));
+    form.font = CreateCaptionFont(font, layout::FontPixelHeight(font.size, dpi));
     form.windows.marks = {LoadMark(instance, IDB_MARK_UNSELECTED),
                           LoadMark(instance, IDB_MARK_SELECTED)};
     const HWND window = dialog;
@@ -200,30 +211,52 @@ void CreateDialogForm(HINSTANCE instance, HWND dialog, int dpi, DialogForm& form
     form.panelBackground->addOutline(form.pixels(layout::Shape3), kBlack);
 
     const HWND panel = form.panel;
-    Label(form, panel, ids::lbl_15, layout::lbl_15, "BGM", kBlack, LabelLines::kOne,
+    Label(form, panel, ids::lbl_15, layout::lbl_15, texts.musicHeading, kBlack, LabelLines::kOne,
           LabelAlignment::kCentre);
-    const char* const kindCaptions[3] = {kCaptionNone, kCaptionCompactDisc, kCaptionMusicFile};
+    const char* const kindCaptions[3] = {texts.captionNone, texts.captionCompactDisc,
+                                         texts.captionMusicFile};
     for (int kind = 0; kind < 3; ++kind) {
         form.windows.kindImages[static_cast<std::size_t>(kind)] =
             CreateDialogImage(panel, ids::Img_BGM + kind, form.pixels(layout::Img_BGM[kind]));
         Label(form, panel, ids::lbl_BGM + kind, layout::lbl_BGM[kind], kindCaptions[kind], kBlack);
     }
-    form.windows.repeat = CreateRepeatBox(form);
-    Label(form, panel, ids::lbl_14, layout::lbl_14, kCaptionRepeat, kBlack);
+    // The audio CD's caption never runs under the repeat list beside it.
+    int repeatShift = 0;
+    RECT compactDisc;
+    const HWND compactDiscLabel = GetDlgItem(panel, ids::lbl_BGM + 1);
+    if (compactDiscLabel != nullptr && GetWindowRect(compactDiscLabel, &compactDisc)) {
+        MapWindowPoints(HWND_DESKTOP, panel, reinterpret_cast<POINT*>(&compactDisc), 2);
+        const int clearFrom = compactDisc.right + layout::Pixels(layout::kRepeatListGap, form.dpi);
+        repeatShift =
+            std::max(0, clearFrom - static_cast<int>(form.pixels(layout::BGM_Repeat).left));
+    }
+    form.windows.repeat = CreateRepeatBox(form, repeatShift);
+    Label(form, panel, ids::lbl_14, layout::lbl_14, texts.captionRepeat, kBlack, LabelLines::kOne,
+          LabelAlignment::kLeft, repeatShift);
     form.windows.fileLabel =
         Label(form, panel, ids::lbl_Fname, layout::lbl_Fname, "", kBlack, LabelLines::kWrapped);
 
-    const std::string designedBy = DesignedByText(kMakerName, kVelmoraVersion);
+    const std::string designedBy = DesignedByText(texts.makerLine, kMakerName, kVelmoraVersion);
     Label(form, window, ids::lbl_7, layout::lbl_7, designedBy.c_str(), kWhite,
           LabelLines::kWrapped);
 
     // The buttons, each from its stored property set, in the order the
-    // keyboard visits them after the combo box.
+    // keyboard visits them after the combo box. The stored sets hold the
+    // Japanese captions in the designed face; the language and the faces
+    // that this system has decide over them.
     const PropertySetsReading stored = LoadPropertySets(form.instance, IDR_DIALOG_BUTTONS);
     for (const DialogButtonPlace& button : kButtons) {
         const HWND container = button.onPanel ? panel : window;
-        form.windows.buttons[static_cast<std::size_t>(button.which)] =
-            CreateCommand(container, button.id, form.pixels(button.place),
-                          FindPropertySet(stored.sets, button.name));
+        const HWND made = CreateCommand(container, button.id, form.pixels(button.place),
+                                        FindPropertySet(stored.sets, button.name));
+        form.windows.buttons[static_cast<std::size_t>(button.which)] = made;
+        if (Command* command = CommandOf(made)) {
+            if (command->Caption() != texts.*button.caption) {
+                command->setCaption(texts.*button.caption);
+            }
+            if (command->Font() != font) {
+                command->setFont(font);
+            }
+        }
     }
 }

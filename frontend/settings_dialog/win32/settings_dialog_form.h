@@ -4,8 +4,10 @@
 
 #include <memory>
 
+#include "button_font.h"
 #include "dialog_background.h"
 #include "dialog_layout.h"
+#include "screen_texts.h"
 #include "win32_settings_dialog_port.h"
 
 // Everything on the settings dialog's window, made at its designed place at
@@ -34,5 +36,7 @@ struct DialogForm {
 // The window classes of the panel, the labels and marks, and the buttons.
 bool RegisterFormClasses(HINSTANCE instance);
 
-// Makes the form on the dialog's window.
-void CreateDialogForm(HINSTANCE instance, HWND dialog, int dpi, DialogForm& form);
+// Makes the form on the dialog's window, its captions `texts` in `font`
+// (see ScreenFont).
+void CreateDialogForm(HINSTANCE instance, HWND dialog, int dpi, const ScreenTexts& texts,
+                      const ButtonFont& font, DialogForm& form);

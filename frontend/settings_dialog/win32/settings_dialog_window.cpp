@@ -4,8 +4,10 @@
 
 #include "dialog_background.h"
 #include "dialog_controls.h"
+#include "dialog_font.h"
 #include "dialog_keys.h"
 #include "dialog_layout.h"
+#include "gdi_font_catalog.h"
 #include "maker.h"
 #include "maker_info.h"
 #include "resource_ids.h"
@@ -338,11 +340,13 @@ void ShowSettingsDialogModal(HINSTANCE instance, FrontEndState& state) {
     if (dialog.window == nullptr) {
         return;
     }
-    CreateDialogForm(instance, dialog.window, dialog.dpi, dialog.form);
+    GdiFontCatalog fonts;
+    CreateDialogForm(instance, dialog.window, dialog.dpi, ScreenTextsIn(state.language),
+                     ScreenFont(state.language, fonts), dialog.form);
     dialog.port =
         std::make_unique<Win32SettingsDialogPort>(instance, dialog.dpi, dialog.form.windows);
     dialog.model = std::make_unique<Torvi_P>(*dialog.port, state,
-                                             MakersPageAddress(kMakerUrl, state.programFolder));
+                                             MakersPageAddress(kMakerUrl, state.programFolderPath));
 
     dialog.state = &state;
     dialog.model->Load();

@@ -93,10 +93,8 @@ void Win32SettingsDialogPort::addRepeatItem(const std::string& item) {
     SendMessageW(windows_.repeat, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
-void Win32SettingsDialogPort::setFileCaption(const std::string& caption) {
-    // A path, as the open-file dialog and the settings file give it: in the
-    // system's code page, not necessarily Shift-JIS.
-    SetWindowTextW(windows_.fileLabel, WideFromAnsi(caption.c_str()).c_str());
+void Win32SettingsDialogPort::setFileCaption(const std::wstring& caption) {
+    SetWindowTextW(windows_.fileLabel, caption.c_str());
 }
 
 std::int32_t Win32SettingsDialogPort::getCursorPos(ScreenPoint& point) {
@@ -132,25 +130,35 @@ void Win32SettingsDialogPort::setMousePointer(MousePointer pointer) {
 }
 
 std::int32_t Win32SettingsDialogPort::getOpenFileName(const OpenFileRequest& request,
-                                                      std::string& file) {
+                                                      std::wstring& file) {
     // One more NUL than the sizes given, which the buffers' ends need.
-    std::vector<char> fileBuffer(request.fileBufferSize + 1, '\0');
-    std::vector<char> titleBuffer(request.fileTitleBufferSize + 1, '\0');
-    OPENFILENAMEA open{};
+    std::vector<wchar_t> fileBuffer(request.fileBufferSize + 1, L'\0');
+    std::vector<wchar_t> titleBuffer(request.fileTitleBufferSize + 1, L'\0');
+    // The filter's pairs one by one: each is NUL-terminated, and the
+    // conversion stops at a NUL.
+    std::wstring filter;
+    for (std::size_t at = 0; at < request.filter.size() && request.filter[at] != '\0';) {
+        const std::string part = request.filter.substr(at, request.filter.find('\0', at) - at);
+        filter += WideFromShiftJis(part.c_str()) + L'\0';
+        at += part.size() + 1;
+    }
+    filter += L'\0';
+    const std::wstring title = WideFromShiftJis(request.title.c_str());
+    OPENFILENAMEW open{};
     // The record as the first 32-bit systems with the Explorer-style dialog
-    // knew it, 76 bytes there.
-    open.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    // knew it.
+    open.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
     open.hwndOwner = windows_.dialog;
     open.hInstance = instance_;
-    open.lpstrFilter = request.filter.c_str();
+    open.lpstrFilter = filter.c_str();
     open.lpstrFile = fileBuffer.data();
     open.nMaxFile = request.fileBufferSize;
     open.lpstrFileTitle = titleBuffer.data();
     open.nMaxFileTitle = request.fileTitleBufferSize;
     open.lpstrInitialDir = nullptr;
-    open.lpstrTitle = request.title.c_str();
+    open.lpstrTitle = title.c_str();
     open.Flags = request.flags;
-    const BOOL result = GetOpenFileNameA(&open);
+    const BOOL result = GetOpenFileNameW(&open);
     openFileError_ = result > 0 ? 0 : CommDlgExtendedError();
     if (result > 0) {
         file.assign(fileBuffer.data());
@@ -162,20 +170,19 @@ std::uint32_t Win32SettingsDialogPort::openFileError() {
     return openFileError_;
 }
 
-void Win32SettingsDialogPort::showMessage(const std::string& text, const std::string& path) {
+void Win32SettingsDialogPort::showMessage(const std::string& text, const std::wstring& path) {
     std::wstring shown = WideFromShiftJis(text.c_str());
     if (!path.empty()) {
-        shown += L"\n\n" + WideFromAnsi(path.c_str());
+        shown += L"\n\n" + path;
     }
     MessageBoxW(windows_.dialog, shown.c_str(), WideFromShiftJis(kApplicationTitle).c_str(),
                 MB_OK | MB_ICONEXCLAMATION);
 }
 
-void Win32SettingsDialogPort::shellExecute(const std::string& verb, const std::string& file,
-                                           const std::string& parameters,
-                                           const std::string& directory, std::int32_t show) {
-    ShellExecuteA(windows_.dialog, verb.c_str(), file.c_str(), parameters.c_str(),
-                  directory.c_str(), show);
+void Win32SettingsDialogPort::shellExecute(const std::string& verb, const std::wstring& file,
+                                           std::int32_t show) {
+    ShellExecuteW(windows_.dialog, WideFromShiftJis(verb.c_str()).c_str(), file.c_str(), L"", L"",
+                  show);
 }
 
 void Win32SettingsDialogPort::closeDialog() {

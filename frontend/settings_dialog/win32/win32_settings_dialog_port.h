@@ -5,6 +5,7 @@
 #include <array>
 
 #include "settings_dialog_port.h"
+#include "win32_path_bytes.h"
 #include "win32_profile.h"
 
 // The windows of the settings dialog that its model talks to.
@@ -34,20 +35,20 @@ class Win32SettingsDialogPort : public SettingsDialogPort {
     void setRepeatText(const std::string& text) override;
     std::string repeatText() override;
     void addRepeatItem(const std::string& item) override;
-    void setFileCaption(const std::string& caption) override;
+    void setFileCaption(const std::wstring& caption) override;
     std::int32_t getCursorPos(ScreenPoint& point) override;
     bool getWindowRect(ScreenRect& rect) override;
     void drawAnimatedRects(std::int32_t animation, const ScreenRect& from,
                            const ScreenRect& to) override;
     void setMousePointer(MousePointer pointer) override;
-    std::int32_t getOpenFileName(const OpenFileRequest& request, std::string& file) override;
+    std::int32_t getOpenFileName(const OpenFileRequest& request, std::wstring& file) override;
     std::uint32_t openFileError() override;
-    void showMessage(const std::string& text, const std::string& path) override;
-    void shellExecute(const std::string& verb, const std::string& file,
-                      const std::string& parameters, const std::string& directory,
+    void showMessage(const std::string& text, const std::wstring& path) override;
+    void shellExecute(const std::string& verb, const std::wstring& file,
                       std::int32_t show) override;
     void closeDialog() override;
     ProfilePort& profile() override { return profile_; }
+    PathBytesPort& pathBytes() override { return pathBytes_; }
 
   private:
     double twipsFromPixels(int pixels) const;
@@ -57,5 +58,6 @@ class Win32SettingsDialogPort : public SettingsDialogPort {
     int dpi_;
     SettingsDialogWindows windows_;
     Win32Profile profile_;
+    Win32PathBytes pathBytes_;
     std::uint32_t openFileError_ = 0;
 };

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Velmora in a folder whose name code page 932 cannot write, C:\Velmora Łódź,
-# with a music file named the same way, "Zoë Łoś.mp3", kept in Velmora.ini by
-# its short path as the settings dialog keeps such a name (a short path that
-# reads back as the long name it came from): /s finds the renderer, the
-# painting appears and the file opens and plays by its short path; /c reads
-# and saves that folder's Velmora.ini (a click on the CD mark, then Set); /p
-# shows the still in the host's window.
+# with a music file named the same way, "Zoë Łoś.mp3": chosen in the real
+# open-file dialog of /c, the file is shown by its long name and saved into
+# that folder's Velmora.ini by its short path (a short path that reads back as
+# the long name it came from); /s finds the renderer, the painting appears
+# and the file opens and plays by its short path; /c opened again shows the
+# long name and saves that folder's Velmora.ini again (a click on the CD mark,
+# then Set); /p shows the still in the host's window.
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 here=$(dirname "${BASH_SOURCE[0]}")
@@ -38,8 +39,41 @@ if [[ ! $short =~ ^Z:\\.*~.*\.MP3$ ]] || LC_ALL=C grep -q '[^ -~]' <<<"$short"; 
     e2e_fail "the music file has no plain ASCII short path: '$short'"
 fi
 e2e_assert_equal "$(_probe_line 2)" "$mp3_path" "the long name of the short path"
-printf '[Section]\r\nBGM区分= 2\r\nBGMﾘﾋﾟｰﾄ= 0\r\nBGMﾌｧｲﾙ=%s\r\n' "$short" |
-    iconv -f UTF-8 -t CP932 >"$SAVER_APP/Velmora.ini"
+saver_settings 0 0 ""
+
+# The file chosen by its long name in the open-file dialog.
+readonly OPEN_TITLE="ﾌｧｲﾙを開く"
+e2e_mousemove 2 2
+dialog_open choose
+dialog_look look_choose
+dialog_click lbl_BGM2
+dialog_wait_fact "repeat enabled=0 text="
+# The keyboard cannot type these names here, so the folder and the file are
+# opened from the chooser's list, where each is the first item.
+_open_first_item() {
+    e2e_run "$1" settings_dialog_probe.exe place-chooser 640 400
+    e2e_assert_equal "$(tr -d '\r' <"$(e2e_stdout "$1")")" "item 640 400" "the chooser's first item"
+    e2e_mousemove 640 400
+    sleep 0.3
+    xdotool click --repeat 2 --delay 80 1
+}
+dialog_open_chooser "$OPEN_TITLE" dialog_click Cmd_BGM
+xdotool type --delay 20 "$(e2e_windows_path "$E2E_RUN_DIR")"
+e2e_key Return
+sleep 0.5
+_open_first_item place_folder
+sleep 0.5
+_open_first_item place_file
+e2e_wait_no_window "$OPEN_TITLE"
+dialog_wait_fact "file $mp3_path"
+dialog_click Cmd_Set
+e2e_wait_exit choose 10
+e2e_assert_equal "$E2E_EXIT_CODE" 0 "exit code after Set"
+saver_expect_lines "Velmora.ini after the choice" "$(dialog_ini_lines)" "[Section]
+BGM区分=2
+BGMﾘﾋﾟｰﾄ=0
+BGMﾌｧｲﾙ=$short"
+e2e_log "/c: the file chosen as $mp3_path, shown by that name, saved as $short"
 
 _painted() {
     local shot
@@ -72,6 +106,7 @@ e2e_mousemove 2 2
 dialog_open config
 dialog_look look_config
 e2e_assert_equal "$(dialog_fact repeat)" "enabled=0 text=" "the combo box for kind 2, track 0"
+e2e_assert_equal "$(dialog_fact file)" "$mp3_path" "lbl_Fname shows the long name"
 dialog_click Img_BGM1
 dialog_wait_fact "repeat enabled=1 text="
 dialog_click Cmd_Set

@@ -46,8 +46,9 @@ e2e_keep_artefact "$(dialog_crop "$shot" "$E2E_RUN_DIR/dialog_144.png")" \
 # prefix has no program for text files, so nothing more appears.)
 readme=$(e2e_windows_path "$SAVER_APP/Readme.txt")
 dialog_click Cmd_Etc
-e2e_poll 5 grep -qF ",\"open\",\"${readme//\\/\\\\}\",\"\",\"\",1" "$(e2e_stderr first)" ||
-    e2e_fail "no ShellExecuteA open of $readme: $(grep ShellExecuteA "$(e2e_stderr first)")"
+e2e_poll 5 grep -qF "verb=L\"open\" file=L\"${readme//\\/\\\\}\" parm=L\"\" dir=L\"\" show=0x00000001" \
+    "$(e2e_stderr first)" ||
+    e2e_fail "no ShellExecuteW open of $readme: $(grep SHELL_execute "$(e2e_stderr first)")"
 e2e_expect_running first 0.5
 
 dialog_click Cmd_Can

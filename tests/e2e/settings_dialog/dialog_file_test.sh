@@ -62,7 +62,7 @@ for from in "$(dialog_point lbl_BGM2)" "$(dialog_point Img_BGM2)" "$(dialog_poin
 done
 e2e_expect_running first 1
 [ -z "$(e2e_find_window "$OPEN_TITLE")" ] || e2e_fail "a release without its press opened the chooser"
-! grep -q ShellExecuteA "$(e2e_stderr first)" ||
+! grep -q "trace:exec:ShellExecute" "$(e2e_stderr first)" ||
     e2e_fail "a release without its press opened the maker's page"
 [ -z "$(dialog_profile_writes first)" ] || e2e_fail "a release without its press saved"
 e2e_log "presses elsewhere released over the buttons clicked none of them"

@@ -7,6 +7,7 @@
 //   settings_dialog_probe look
 //   settings_dialog_probe message   (the open message box of Velmora.scr)
 //   settings_dialog_probe cancel-chooser   (as its Cancel button would)
+//   settings_dialog_probe chooser-filter   (prints "filter TEXT", the file type shown)
 //   settings_dialog_probe close-message    (as the message box's OK would)
 //   settings_dialog_probe place-chooser X Y
 //       moves the open-file dialog so that the first item of its file list
@@ -32,12 +33,14 @@
 #include <string>
 #include <vector>
 
+#include "dialog_font.h"
 #include "dialog_layout.h"
+#include "gdi_font_catalog.h"
 #include "maker.h"
 #include "maker_info.h"
+#include "screen_texts.h"
 #include "settings_dialog_ids.h"
 #include "shift_jis_text.h"
-#include "texts.h"
 #include "window_titles.h"
 
 namespace {
@@ -47,6 +50,16 @@ namespace layout = dialog_layout;
 
 int passed = 0;
 int failed = 0;
+
+// The dialog speaks the language of this prefix's user, as Velmora.scr
+// decides it.
+ScreenLanguage Language() {
+    return ScreenLanguageFor(GetUserDefaultUILanguage());
+}
+
+const ScreenTexts& Texts() {
+    return ScreenTextsIn(Language());
+}
 
 void Expect(bool condition, const std::string& what) {
     std::printf("%s %s\n", condition ? "ok" : "FAIL", what.c_str());
@@ -97,23 +110,24 @@ struct Control {
     int id;
     layout::Place place;
     Give give;
-    const char* caption;  // Shift-JIS; null: not a label
+    const char* caption;  // Shift-JIS; null: no caption of its own
 };
 
 std::vector<Control> Controls() {
     std::vector<Control> controls = {
         {"Pic_C", false, ids::Pic_C, layout::Pic_C, Give::kNone, nullptr},
-        {"lbl_15", true, ids::lbl_15, layout::lbl_15, Give::kWider, "BGM"},
+        {"lbl_15", true, ids::lbl_15, layout::lbl_15, Give::kWider, Texts().musicHeading},
         {"BGM_Repeat", true, ids::BGM_Repeat, layout::BGM_Repeat, Give::kNone, nullptr},
-        {"lbl_14", true, ids::lbl_14, layout::lbl_14, Give::kWider, kCaptionRepeat},
-        {"Cmd_BGM", true, ids::Cmd_BGM, layout::Cmd_BGM, Give::kNone, nullptr},
+        {"lbl_14", true, ids::lbl_14, layout::lbl_14, Give::kWider, Texts().captionRepeat},
+        {"Cmd_BGM", true, ids::Cmd_BGM, layout::Cmd_BGM, Give::kNone, Texts().captionChooseFile},
         {"lbl_Fname", true, ids::lbl_Fname, layout::lbl_Fname, Give::kTaller, nullptr},
         {"lbl_7", false, ids::lbl_7, layout::lbl_7, Give::kTaller, nullptr},
-        {"Cmd_Etc", false, ids::Cmd_Etc, layout::Cmd_Etc, Give::kNone, nullptr},
-        {"Cmd_Set", false, ids::Cmd_Set, layout::Cmd_Set, Give::kNone, nullptr},
-        {"Cmd_Can", false, ids::Cmd_Can, layout::Cmd_Can, Give::kNone, nullptr},
+        {"Cmd_Etc", false, ids::Cmd_Etc, layout::Cmd_Etc, Give::kNone, Texts().captionOtherWorks},
+        {"Cmd_Set", false, ids::Cmd_Set, layout::Cmd_Set, Give::kNone, Texts().captionSet},
+        {"Cmd_Can", false, ids::Cmd_Can, layout::Cmd_Can, Give::kNone, Texts().captionCancel},
     };
-    const char* const kindCaptions[3] = {kCaptionNone, kCaptionCompactDisc, kCaptionMusicFile};
+    const char* const kindCaptions[3] = {Texts().captionNone, Texts().captionCompactDisc,
+                                         Texts().captionMusicFile};
     static const char* const kImageNames[3] = {"Img_BGM0", "Img_BGM1", "Img_BGM2"};
     static const char* const kLabelNames[3] = {"lbl_BGM0", "lbl_BGM1", "lbl_BGM2"};
     for (int kind = 0; kind < 3; ++kind) {
@@ -123,6 +137,34 @@ std::vector<Control> Controls() {
                             Give::kWider, kindCaptions[kind]});
     }
     return controls;
+}
+
+// How wide a caption is drawn in the font that Velmora.scr chooses for the
+// dialog on this system, at this resolution.
+// `width` 0: on one line, the caption's width; else broken into lines at
+// words to fit that width, its height.
+int CaptionExtent(const std::wstring& caption, int dpi, int width = 0) {
+    GdiFontCatalog catalog;
+    const ButtonFont font = ScreenFont(Language(), catalog);
+    std::printf("font %s\n", Utf8(WideFromShiftJis(font.name.c_str())).c_str());
+    const HFONT handle = CreateFontW(
+        -layout::FontPixelHeight(font.size, dpi), 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
+        static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+        DEFAULT_PITCH | FF_DONTCARE, WideFromShiftJis(font.name.c_str()).c_str());
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(screen, handle);
+    SIZE size{0, 0};
+    GetTextExtentPoint32W(screen, caption.c_str(), static_cast<int>(caption.size()), &size);
+    if (width > 0) {
+        RECT box{0, 0, width, 0};
+        DrawTextW(screen, caption.c_str(), static_cast<int>(caption.size()), &box,
+                  DT_NOPREFIX | DT_WORDBREAK | DT_EDITCONTROL | DT_CALCRECT);
+        size.cx = box.bottom;
+    }
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(handle);
+    return size.cx;
 }
 
 // The control's rectangle in its container's client coordinates.
@@ -171,7 +213,21 @@ void LookAtWindow(HWND dialog, int dpi) {
            "a third from the top at " + std::to_string(window.top));
 }
 
+// How far right of their designed place the repeat list and its caption
+// must lie to stay clear of the audio CD's caption.
+int RepeatShift(HWND panel, int dpi) {
+    const HWND label = GetDlgItem(panel, ids::lbl_BGM + 1);
+    if (label == nullptr) {
+        return 0;
+    }
+    const RECT at = InContainer(label, panel);
+    const int clearFrom = at.right + layout::Pixels(layout::kRepeatListGap, dpi);
+    return std::max(0, clearFrom - layout::Pixels(layout::BGM_Repeat, dpi).left);
+}
+
 void LookAtControls(HWND dialog, HWND panel, int dpi) {
+    const int repeatShift = RepeatShift(panel, dpi);
+    std::printf("repeat-shift %d\n", repeatShift);
     for (const Control& control : Controls()) {
         const HWND container = control.onPanel ? panel : dialog;
         const HWND window = GetDlgItem(container, control.id);
@@ -179,7 +235,10 @@ void LookAtControls(HWND dialog, HWND panel, int dpi) {
             Expect(false, std::string(control.name) + " is there");
             continue;
         }
-        const layout::PixelPlace designed = layout::Pixels(control.place, dpi);
+        layout::PixelPlace designed = layout::Pixels(control.place, dpi);
+        if (control.onPanel && (control.id == ids::BGM_Repeat || control.id == ids::lbl_14)) {
+            designed.left += repeatShift;
+        }
         const RECT at = InContainer(window, container);
         const long width = at.right - at.left;
         const long height = at.bottom - at.top;
@@ -194,6 +253,10 @@ void LookAtControls(HWND dialog, HWND panel, int dpi) {
         if (control.caption != nullptr) {
             Expect(TextOf(window) == WideFromShiftJis(control.caption),
                    std::string(control.name) + " says " + Utf8(TextOf(window)));
+            const int extent = CaptionExtent(TextOf(window), dpi);
+            Expect(extent > 0 && extent <= width,
+                   std::string(control.name) + "'s caption is " + std::to_string(extent) +
+                       " wide, the control " + std::to_string(width));
         }
         RECT screen;
         GetWindowRect(window, &screen);
@@ -201,8 +264,14 @@ void LookAtControls(HWND dialog, HWND panel, int dpi) {
                     screen.right - screen.left, screen.bottom - screen.top);
     }
     const HWND maker = GetDlgItem(dialog, ids::lbl_7);
-    Expect(Utf8(TextOf(maker)) == DesignedByText(kMakerName, kVelmoraVersion),
+    Expect(Utf8(TextOf(maker)) == DesignedByText(Texts().makerLine, kMakerName, kVelmoraVersion),
            "lbl_7 says " + Utf8(TextOf(maker)));
+    RECT makerPlace;
+    GetClientRect(maker, &makerPlace);
+    const int makerHeight = CaptionExtent(TextOf(maker), dpi, makerPlace.right);
+    Expect(makerHeight > 0 && makerHeight <= makerPlace.bottom,
+           "lbl_7's lines are " + std::to_string(makerHeight) + " high, the label " +
+               std::to_string(makerPlace.bottom));
     Expect(ClassOf(GetDlgItem(dialog, ids::Cmd_Set)) == "Torvi.Command",
            "the buttons are Torvi.Command controls");
 }
@@ -311,7 +380,7 @@ POINT FirstItem(HWND list) {
 }
 
 HWND Chooser() {
-    return FindWindowW(L"#32770", WideFromShiftJis(kOpenFileTitle).c_str());
+    return FindWindowW(L"#32770", WideFromShiftJis(Texts().openFileTitle).c_str());
 }
 
 int CancelChooser() {
@@ -320,6 +389,19 @@ int CancelChooser() {
         PostMessageW(chooser, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     }
     return chooser != nullptr ? 0 : 1;
+}
+
+// The open-file dialog's file-type list (cmb1) shows the filter's
+// description.
+int ChooserFilter() {
+    const HWND chooser = Chooser();
+    if (chooser == nullptr) {
+        std::printf("no open-file dialog\n");
+        return 1;
+    }
+    std::printf("filter %s\n", Utf8(TextOf(GetDlgItem(chooser, 0x470))).c_str());
+    std::fflush(stdout);
+    return 0;
 }
 
 int PlaceChooser(int x, int y) {
@@ -361,6 +443,9 @@ int main(int argc, char** argv) {
     }
     if (command == "cancel-chooser") {
         return CancelChooser();
+    }
+    if (command == "chooser-filter") {
+        return ChooserFilter();
     }
     if (command == "place-chooser" && argc > 3) {
         return PlaceChooser(std::atoi(argv[2]), std::atoi(argv[3]));

@@ -9,6 +9,7 @@
 
 #include "fake_settings_ports.h"
 #include "settings_dialog_port.h"
+#include "wide_text.h"
 
 inline const char* ButtonName(DialogButton button) {
     switch (button) {
@@ -71,9 +72,9 @@ class FakeSettingsDialogPort : public SettingsDialogPort {
         step("AddItem");
         items.push_back(item);
     }
-    void setFileCaption(const std::string& caption) override {
-        step("lbl_Fname.Caption := \"" + caption + "\"");
-        fileCaption = caption;
+    void setFileCaption(const std::wstring& caption) override {
+        step("lbl_Fname.Caption := \"" + Utf8(caption) + "\"");
+        fileCaption = Utf8(caption);
     }
     std::int32_t getCursorPos(ScreenPoint& point) override {
         step("GetCursorPos");
@@ -96,8 +97,8 @@ class FakeSettingsDialogPort : public SettingsDialogPort {
     void setMousePointer(MousePointer pointer) override {
         step(pointer == MousePointer::kHourglass ? "Pointer hourglass" : "Pointer default");
     }
-    std::int32_t getOpenFileName(const OpenFileRequest& request, std::string& file) override {
-        step("GetOpenFileNameA");
+    std::int32_t getOpenFileName(const OpenFileRequest& request, std::wstring& file) override {
+        step("GetOpenFileNameW");
         openRequest = request;
         if (openResult > 0) {
             file = chosenFile;
@@ -108,17 +109,16 @@ class FakeSettingsDialogPort : public SettingsDialogPort {
         step("CommDlgExtendedError");
         return openResult > 0 ? 0 : openError;
     }
-    void showMessage(const std::string& text, const std::string& path) override {
-        step("MessageBox " + text + (path.empty() ? "" : " | " + path));
+    void showMessage(const std::string& text, const std::wstring& path) override {
+        step("MessageBox " + text + (path.empty() ? "" : " | " + Utf8(path)));
     }
-    void shellExecute(const std::string& verb, const std::string& file,
-                      const std::string& parameters, const std::string& directory,
+    void shellExecute(const std::string& verb, const std::wstring& file,
                       std::int32_t show) override {
-        step("ShellExecuteA " + verb + " \"" + file + "\" \"" + parameters + "\" \"" + directory +
-             "\" " + std::to_string(show));
+        step("ShellExecuteW " + verb + " \"" + Utf8(file) + "\" " + std::to_string(show));
     }
     void closeDialog() override { step("Close"); }
     ProfilePort& profile() override { return profilePort; }
+    PathBytesPort& pathBytes() override { return pathBytesPort; }
 
     static std::string Rect(const ScreenRect& r) {
         return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
@@ -131,7 +131,7 @@ class FakeSettingsDialogPort : public SettingsDialogPort {
     ScreenRect windowRect{397, 259, 882, 542};
     std::int32_t openResult = 0;
     std::uint32_t openError = 0;
-    std::string chosenFile;
+    std::wstring chosenFile;
     std::set<std::string> failing;
 
     std::vector<std::string> log;
@@ -144,6 +144,7 @@ class FakeSettingsDialogPort : public SettingsDialogPort {
     std::string fileCaption = "unset";
     std::optional<OpenFileRequest> openRequest;
     FakeProfile profilePort;
+    FakePathBytes pathBytesPort;
 
   private:
     void step(const std::string& call) {

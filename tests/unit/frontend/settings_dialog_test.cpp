@@ -19,11 +19,15 @@ using Strings = std::vector<std::string>;
 
 const char kFolder[] = "C:\\Saver";
 const char kIni[] = "C:\\Saver\\Velmora.ini";
-const char kPage[] = "C:\\Saver\\Readme.txt";
+const wchar_t kPage[] = L"C:\\Saver\\Readme.txt";
 
 struct Dialog {
     explicit Dialog(std::int16_t kind, std::int16_t track = 0, std::string file = "") {
         state.programFolder = kFolder;
+        state.programFolderPath = L"C:\\Saver";
+        // Code page 932: ソ is 83 5C, フ 83 74, ト 83 67.
+        port.pathBytesPort.codePage = {
+            {L'ソ', "\x83\x5c"}, {L'フ', "\x83\x74"}, {L'ト', "\x83\x67"}};
         state.settings.BGM_Kind = kind;
         state.settings.BGM_RepeatTrack = track;
         state.settings.BGM_File = std::move(file);
@@ -193,9 +197,9 @@ TEST(SettingsDialog, TheFileChoiceAsksWithTheFilterAndKeepsEverythingWhenCancell
     d.calls();
 
     d.port.openResult = 0;
-    d.port.chosenFile = "C:\\Music\\ignored.mp3";
+    d.port.chosenFile = L"C:\\Music\\ignored.mp3";
     d.dialog.Cmd_BGM_Click();
-    EXPECT_EQ(d.calls(), (Strings{"GetOpenFileNameA", "CommDlgExtendedError"}));
+    EXPECT_EQ(d.calls(), (Strings{"GetOpenFileNameW", "CommDlgExtendedError"}));
     EXPECT_EQ(d.state.settings.BGM_File, "C:\\Music\\old.mp3");
     EXPECT_EQ(d.port.fileCaption, "C:\\Music\\old.mp3");
     EXPECT_EQ(d.state.LastApiResult, 0);
@@ -210,10 +214,10 @@ TEST(SettingsDialog, TheFileChoiceAsksWithTheFilterAndKeepsEverythingWhenCancell
         << "OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY";
 
     d.port.openResult = 1;
-    d.port.chosenFile = "C:\\\x83\x5c\x83\x74\x83\x67\\new.wav";  // C:\ソフト\new.wav
+    d.port.chosenFile = L"C:\\ソフト\\new.wav";
     d.dialog.Cmd_BGM_Click();
-    EXPECT_EQ(d.state.settings.BGM_File, d.port.chosenFile);
-    EXPECT_EQ(d.port.fileCaption, d.port.chosenFile);
+    EXPECT_EQ(d.state.settings.BGM_File, "C:\\\x83\x5c\x83\x74\x83\x67\\new.wav");
+    EXPECT_EQ(d.port.fileCaption, "C:\\ソフト\\new.wav");
     EXPECT_EQ(d.state.settings.BGM_Kind, 2) << "the kind stays";
     EXPECT_EQ(d.state.LastApiResult, 1);
     EXPECT_TRUE(d.port.profilePort.writes.empty());
@@ -232,14 +236,14 @@ TEST(SettingsDialog, APathTooLongToKeepIsSaidAndChangesNothing) {
         {0,
          0x3003,
          "",
-         {"GetOpenFileNameA", "CommDlgExtendedError",
+         {"GetOpenFileNameW", "CommDlgExtendedError",
           std::string("MessageBox ") + kChosenPathTooLong}},
         {1,
          0,
          tooLong,
-         {"GetOpenFileNameA", std::string("MessageBox ") + kChosenPathTooLong + " | " + tooLong}},
-        {0, 0x3002, "", {"GetOpenFileNameA", "CommDlgExtendedError"}},  // another failure
-        {1, 0, longest, {"GetOpenFileNameA", "lbl_Fname.Caption := \"" + longest + "\""}},
+         {"GetOpenFileNameW", std::string("MessageBox ") + kChosenPathTooLong + " | " + tooLong}},
+        {0, 0x3002, "", {"GetOpenFileNameW", "CommDlgExtendedError"}},  // another failure
+        {1, 0, longest, {"GetOpenFileNameW", "lbl_Fname.Caption := \"" + longest + "\""}},
     };
     for (const Case& c : cases) {
         Dialog d(2, 0, "C:\\Music\\old.mp3");
@@ -247,11 +251,70 @@ TEST(SettingsDialog, APathTooLongToKeepIsSaidAndChangesNothing) {
         d.calls();
         d.port.openResult = c.result;
         d.port.openError = c.error;
-        d.port.chosenFile = c.chosen;
+        d.port.chosenFile = std::wstring(c.chosen.begin(), c.chosen.end());
         d.dialog.Cmd_BGM_Click();
         EXPECT_EQ(d.calls(), c.calls) << c.chosen.size() << " bytes, error " << c.error;
         EXPECT_EQ(d.state.settings.BGM_File, c.chosen == longest ? longest : "C:\\Music\\old.mp3");
     }
+}
+
+// The chosen name goes into the settings by the path rule and is shown by
+// the name the user chose; a name with no byte form is refused in the
+// dialog's language and the old choice stays.
+TEST(SettingsDialog, TheChoiceIsKeptByItsBytesAndShownByItsLongName) {
+    const std::wstring chosen = L"C:\\Zoë Łoś\\Zoë Łoś.mp3";
+    struct Case {
+        ScreenLanguage language;
+        bool hasShortForm;
+        std::string kept;
+        Strings calls;
+    };
+    const Case cases[] = {
+        {ScreenLanguage::kJapanese,
+         true,
+         "C:\\ZO~1\\ZO~1.MP3",
+         {"GetOpenFileNameW", "lbl_Fname.Caption := \"" + Utf8(chosen) + "\""}},
+        {ScreenLanguage::kJapanese,
+         false,
+         "C:\\Music\\old.mp3",
+         {"GetOpenFileNameW",
+          std::string("MessageBox ") + kChosenPathUnkept + " | " + Utf8(chosen)}},
+        {ScreenLanguage::kEnglish,
+         false,
+         "C:\\Music\\old.mp3",
+         {"GetOpenFileNameW", std::string("MessageBox ") + kEnglishScreenTexts.chosenPathUnkept +
+                                  " | " + Utf8(chosen)}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kept);
+        Dialog d(2, 0, "C:\\Music\\old.mp3");
+        d.state.language = c.language;
+        if (c.hasShortForm) {
+            d.port.pathBytesPort.shortForms = {{chosen, L"C:\\ZO~1\\ZO~1.MP3"}};
+        }
+        d.dialog.Load();
+        d.calls();
+        d.port.openResult = 1;
+        d.port.chosenFile = chosen;
+        d.dialog.Cmd_BGM_Click();
+        EXPECT_EQ(d.calls(), c.calls);
+        EXPECT_EQ(d.state.settings.BGM_File, c.kept);
+        EXPECT_EQ(d.port.fileCaption, c.hasShortForm ? Utf8(chosen) : "C:\\Music\\old.mp3");
+        const OpenFileRequest& request = *d.port.openRequest;
+        const ScreenTexts& texts = ScreenTextsIn(c.language);
+        EXPECT_EQ(request.title, texts.openFileTitle);
+        EXPECT_EQ(request.filter,
+                  std::string(texts.musicFileFilterName) + '\0' + "*.MP3;*.WAV" + '\0' + '\0');
+    }
+    EXPECT_EQ(std::string(kEnglishScreenTexts.openFileTitle), "Open");
+    EXPECT_EQ(std::string(kEnglishScreenTexts.musicFileFilterName), "Music files (MP3 WAV)");
+
+    // The next start shows a file kept by its short name under its long one.
+    Dialog next(2, 0, "C:\\ZO~1\\ZO~1.MP3");
+    next.port.pathBytesPort.longForms = {{L"C:\\ZO~1\\ZO~1.MP3", chosen}};
+    next.dialog.Load();
+    EXPECT_EQ(next.port.fileCaption, Utf8(chosen));
+    EXPECT_EQ(next.state.settings.BGM_File, "C:\\ZO~1\\ZO~1.MP3");
 }
 
 TEST(SettingsDialog, ASaveThatFailsSaysWhereAndStaysOpenWithTheChoice) {
@@ -375,20 +438,25 @@ TEST(SettingsDialog, TheZoomsUseTheCursorSavedAtLoading) {
 TEST(SettingsDialog, TheMakersPageOpensUnderTheHourglass) {
     Dialog d(0);
     d.dialog.Cmd_Etc_Click();
-    EXPECT_EQ(d.calls(), (Strings{"Pointer hourglass",
-                                  "ShellExecuteA open \"C:\\Saver\\Readme.txt\" \"\" \"\" 1",
-                                  "Pointer default"}));
+    EXPECT_EQ(d.calls(),
+              (Strings{"Pointer hourglass", "ShellExecuteW open \"C:\\Saver\\Readme.txt\" 1",
+                       "Pointer default"}));
 
-    d.port.failing = {"ShellExecuteA open \"C:\\Saver\\Readme.txt\" \"\" \"\" 1"};
+    d.port.failing = {"ShellExecuteW open \"C:\\Saver\\Readme.txt\" 1"};
     d.dialog.Cmd_Etc_Click();
     EXPECT_EQ(d.port.log.back(), "Pointer default") << "the arrow comes back after a failure";
 
-    EXPECT_EQ(MakersPageAddress("", "C:\\Saver"), "C:\\Saver\\Readme.txt");
-    EXPECT_EQ(MakersPageAddress("", "D:\\"), "D:\\\\Readme.txt");
-    EXPECT_EQ(MakersPageAddress("https://example.org/velmora", "C:\\Saver"),
-              "https://example.org/velmora");
-    EXPECT_EQ(DesignedByText("The Velmora developers", "1.0.0"),
-              "Designed by The Velmora developers Ver.1.0.0");
+    EXPECT_EQ(MakersPageAddress("", L"C:\\Saver"), L"C:\\Saver\\Readme.txt");
+    EXPECT_EQ(MakersPageAddress("", L"D:\\"), L"D:\\\\Readme.txt");
+    EXPECT_EQ(MakersPageAddress("", L"C:\\Velmora Łódź"), L"C:\\Velmora Łódź\\Readme.txt");
+    EXPECT_EQ(MakersPageAddress("https://example.org/velmora", L"C:\\Saver"),
+              L"https://example.org/velmora");
+    for (const ScreenTexts* texts : {&kJapaneseScreenTexts, &kEnglishScreenTexts}) {
+        EXPECT_EQ(DesignedByText(texts->makerLine, "The Velmora developers", "1.0.0"),
+                  "Designed by The Velmora developers Ver.1.0.0");
+    }
+    EXPECT_EQ(DesignedByText(kEnglishScreenTexts.makerLine, "{version} makers", "2"),
+              "Designed by {version} makers Ver.2");
 }
 
 // A surface that keeps the colour of each row it was given.

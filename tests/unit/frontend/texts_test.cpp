@@ -28,6 +28,7 @@ const std::map<std::string, std::string> kReadable = {
     {"kOpenFileTitle", "ﾌｧｲﾙを開く"},
     {"kSaveFailed", "設定を保存できませんでした。次のﾌｧｲﾙに書き込めません："},
     {"kChosenPathTooLong", "ﾌｧｲﾙのﾊﾟｽが長すぎるため、選べません。"},
+    {"kChosenPathUnkept", "ﾌｧｲﾙの名前をこのｼｽﾃﾑの文字で保存できないため、選べません。"},
 };
 
 TEST(JapaneseTexts, EveryTextDecodesFromCodePage932ToItsReadableForm) {
