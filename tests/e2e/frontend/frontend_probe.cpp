@@ -216,20 +216,26 @@ RECT RectInParent(HWND window, HWND parent) {
     return r;
 }
 
+// Starts Velmora.scr by its wide path, quoted as the first word of its command
+// line, as the system's display settings start it.
+bool StartScr(const std::wstring& scr, const std::wstring& arguments,
+              PROCESS_INFORMATION& process) {
+    std::wstring commandLine = L"\"" + scr + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    return CreateProcessW(scr.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          nullptr, &startup, &process) != FALSE;
+}
+
 // The program is named wide, so that it may lie in a folder named in any
 // script.
 int Preview(const std::wstring& scr, const char* form, int width, int height) {
     const HWND host = MakeWindow("Velmora Test Host", WS_POPUP | WS_VISIBLE, width, height);
     char arguments[64];
     std::snprintf(arguments, sizeof arguments, form, static_cast<int>(NumberFromHandle(host)));
-    std::wstring commandLine = L"\"" + scr + L"\" " + WideFromAnsi(arguments);
     std::printf("host %d, started with: %s\n", static_cast<int>(NumberFromHandle(host)), arguments);
-
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(scr.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process)) {
+    if (!StartScr(scr, WideFromAnsi(arguments), process)) {
         Expect(false, "Velmora.scr starts");
         return Summary();
     }
@@ -436,13 +442,9 @@ int Live(int width, int height, const char* ready, int seconds) {
 // measured.
 int LiveHost(const std::wstring& scr, int width, int height, const char* ready, int seconds) {
     const HWND host = MakeWindow("Velmora Test Host", WS_POPUP | WS_VISIBLE, width, height);
-    std::wstring commandLine =
-        L"\"" + scr + L"\" /p " + std::to_wstring(static_cast<int>(NumberFromHandle(host)));
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(scr.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process)) {
+    if (!StartScr(scr, L"/p " + std::to_wstring(static_cast<int>(NumberFromHandle(host))),
+                  process)) {
         Expect(false, "Velmora.scr starts");
         return Summary();
     }
