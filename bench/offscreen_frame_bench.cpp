@@ -1,9 +1,24 @@
 #include <benchmark/benchmark.h>
 
+#include <utility>
+
+#include <sys/resource.h>
+
 #include "offscreen_surface.h"
 #include "painting.h"
 
 namespace {
+
+// Processor time of the whole process, Mesa's threads included: what the
+// frames cost the machine, whatever else it is doing meanwhile.
+double processSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
 
 // An offscreen surface that says its swap does not keep the picture, without
 // spoiling it: the painting's own copy is timed, not the noise.
@@ -14,14 +29,18 @@ class UnkeptSurface : public OffscreenSurface {
 };
 
 // A whole frame as the screen saver draws it (trail, step and draw of every
-// flow, finished), at full HD in Mesa's software renderer. Real time, since
-// the renderer's own threads do most of the work.
+// flow, finished) in Mesa's software renderer, by draw mode, size and way of
+// drawing the particles: batched (1) or each as its own batch (0), the first
+// way, against which the batches are measured in the same run. Real time,
+// since the renderer's own threads do most of the work.
 template <typename Surface>
 void offscreenFrame(benchmark::State& state, bool keptPicture) {
     RendererSettings settings;
     settings.drawMode = static_cast<int>(state.range(0));
-    Surface surface(1920, 1080);
+    Surface surface(static_cast<int>(state.range(1)), static_cast<int>(state.range(2)));
     Painting painting(surface, settings);
+    painting.setParticleDrawing(state.range(3) != 0 ? ParticleDrawing::kBatched
+                                                    : ParticleDrawing::kOneByOne);
     painting.initGraphics(20240607);
     if (!surface.ready()) {
         state.SkipWithError("no offscreen OpenGL context");
@@ -36,9 +55,12 @@ void offscreenFrame(benchmark::State& state, bool keptPicture) {
     for (int frame = 0; frame < 30; ++frame) {
         painting.drawFrame();
     }
+    const double processStart = processSeconds();
     for (auto _ : state) {
         painting.drawFrame();
     }
+    state.counters["process_ms"] = benchmark::Counter((processSeconds() - processStart) * 1000.0 /
+                                                      static_cast<double>(state.iterations()));
     state.SetItemsProcessed(state.iterations());
     state.SetLabel("items = frames");
     painting.releaseGraphics();
@@ -55,18 +77,21 @@ void BM_OffscreenFrameKeptPicture(benchmark::State& state) {
     offscreenFrame<UnkeptSurface>(state, true);
 }
 
-BENCHMARK(BM_OffscreenFrame)
-    ->ArgName("drawMode")
-    ->Arg(kDrawSprites)
-    ->Arg(kDrawPoints)
-    ->Arg(kDrawLines)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+// Every draw mode at a small and a full-HD view, both ways.
+void frameArguments(benchmark::internal::Benchmark* bench) {
+    bench->ArgNames({"drawMode", "width", "height", "batched"});
+    for (const int mode : {kDrawSprites, kDrawPoints, kDrawLines}) {
+        for (const auto& size : {std::pair<int, int>{640, 480}, std::pair<int, int>{1920, 1080}}) {
+            for (const int batched : {0, 1}) {
+                bench->Args({mode, size.first, size.second, batched});
+            }
+        }
+    }
+}
+
+BENCHMARK(BM_OffscreenFrame)->Apply(frameArguments)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_OffscreenFrameKeptPicture)
-    ->ArgName("drawMode")
-    ->Arg(kDrawSprites)
-    ->Arg(kDrawPoints)
-    ->Arg(kDrawLines)
+    ->Apply(frameArguments)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

@@ -20,9 +20,6 @@ constexpr float kEyeDistance = 15.0f;
 // The emitters' box ends at z = 15: the nearest, and so largest, particles.
 constexpr float kNearFace = 15.0f;
 
-constexpr GLuint kLightTextureName = 1;
-constexpr GLuint kSpriteListName = 1;
-
 // Uploaded once; GL may keep reading it, so it lives as long as the program.
 LightTexels lightTexels;
 
@@ -71,9 +68,14 @@ bool Painting::initGraphics(std::uint32_t seed) {
     try {
         keepPicture();
         flows_.create();
+        if (drawing_ == ParticleDrawing::kBatched) {
+            batches_.prepare(settings());
+        }
     } catch (const std::bad_alloc&) {
         // A saver that cannot have its memory ends quietly, like any other
         // start that fails.
+        flows_.release();
+        batches_.release();
         kept_.release();
         surface_.releaseContext();
         return false;
@@ -168,7 +170,15 @@ void Painting::drawFrame() {
         glClear(GL_COLOR_BUFFER_BIT);
     }
 
-    flows_.step([this](const Flow& flow) { draw(flow); });
+    const ParticleScale scale = particleScale();
+    if (drawing_ == ParticleDrawing::kBatched) {
+        batches_.clear();
+        flows_.step([&](const Flow& flow) { batches_.gather(flow, scale); });
+        batches_.draw();
+    } else {
+        const int drawMode = settings().drawMode;
+        flows_.step([&](const Flow& flow) { drawOneByOne(flow, drawMode, scale); });
+    }
 
     if (kept_.active()) {
         kept_.save();
@@ -201,8 +211,21 @@ void Painting::fadeLastPicture() {
     setParticleBlending();
 }
 
+ParticleScale Painting::particleScale() const {
+    const PointView view{static_cast<double>(view_.right) / static_cast<double>(view_.bottom),
+                         static_cast<float>(view_.bottom - view_.top)};
+    return {derived().pointSizeFactor,
+            derived().lineWidthFactor,
+            derived().spriteHalfSize,
+            sizeScale_,
+            largestPointSize_,
+            largestLineWidth_,
+            view};
+}
+
 void Painting::releaseGraphics() {
     flows_.release();
+    batches_.release();
     kept_.release();
     surface_.releaseContext();
 }
@@ -253,65 +276,4 @@ void Painting::buildSpriteList() {
     glVertex3f(h, h, 0.0f);
     glEnd();
     glEndList();
-}
-
-void Painting::draw(const Flow& flow) {
-    switch (settings().drawMode) {
-        case kDrawSprites:
-            drawSprites(flow);
-            break;
-        case kDrawPoints:
-            drawPoints(flow);
-            break;
-        case kDrawLines:
-            drawLines(flow);
-            break;
-        default:
-            break;
-    }
-}
-
-void Painting::drawSprites(const Flow& flow) {
-    for (std::size_t j = 0; j < flow.particles.size(); ++j) {
-        const Particle p = flow.particles.get(j);
-        const GLfloat colour[3] = {p.r, p.g, p.b};
-        glColor3fv(colour);
-        glPushMatrix();
-        glTranslatef(p.x, p.y, p.z);
-        glCallList(kSpriteListName);
-        glPopMatrix();
-    }
-}
-
-void Painting::drawPoints(const Flow& flow) {
-    // The size changes from point to point, so each point is its own batch.
-    for (std::size_t j = 0; j < flow.particles.size(); ++j) {
-        const Particle p = flow.particles.get(j);
-        const GLfloat colour[3] = {p.r, p.g, p.b};
-        const GLfloat position[3] = {p.x, p.y, p.z};
-        glPointSize(
-            limitedSize(pointSize(p.z, derived().pointSizeFactor) * sizeScale_, largestPointSize_));
-        glBegin(GL_POINTS);
-        glColor3fv(colour);
-        glVertex3fv(position);
-        glEnd();
-    }
-}
-
-void Painting::drawLines(const Flow& flow) {
-    const int count = static_cast<int>(flow.particles.size());
-    for (int j = 0; j < count; ++j) {
-        const float z = flow.particles.z[static_cast<std::size_t>(j)];
-        glLineWidth(
-            limitedSize(lineWidth(z, derived().lineWidthFactor) * sizeScale_, largestLineWidth_));
-        glBegin(GL_LINES);
-        const LineSegment segment = lineSegment(flow, j);
-        if (segment.drawn) {
-            glColor3fv(segment.newer.colour);
-            glVertex3fv(segment.newer.position);
-            glColor3fv(segment.older.colour);
-            glVertex3fv(segment.older.position);
-        }
-        glEnd();
-    }
 }

@@ -7,6 +7,7 @@
 #include "flow_set.h"
 #include "graphics_surface.h"
 #include "kept_picture.h"
+#include "particle_drawing.h"
 #include "renderer_settings.h"
 #include "view_fit.h"
 
@@ -23,6 +24,10 @@ struct ParticleSizing {
     // Sizes beyond the largest are drawn at the largest.
     bool limited() const { return largest > 0.0f && nearest > largest; }
 };
+
+// How the particles reach GL: gathered into a few batches, or each as its own
+// batch, as the painting was first drawn (kept to be measured against).
+enum class ParticleDrawing { kBatched, kOneByOne };
 
 // The painting on a surface: the OpenGL set-up, one frame after another, and
 // the teardown. It owns the flows and the random state that runs through the
@@ -65,16 +70,16 @@ class Painting {
     // less goes back to the scale for the view's own height.
     void setSizeScale(float scale) { givenSizeScale_ = scale; }
 
+    // Given before the set-up; batched unless told otherwise.
+    void setParticleDrawing(ParticleDrawing drawing) { drawing_ = drawing; }
+
     void releaseGraphics();
 
     // For tools and tests that look into the simulation between frames.
     std::vector<Flow>& flows() { return flows_.flows(); }
 
   private:
-    void draw(const Flow& flow);
-    void drawSprites(const Flow& flow);
-    void drawPoints(const Flow& flow);
-    void drawLines(const Flow& flow);
+    ParticleScale particleScale() const;
     void buildLightTexture();
     void buildSpriteList();
     void setParticleBlending();
@@ -96,6 +101,8 @@ class Painting {
     float largestPointSize_ = 0.0f;
     float largestLineWidth_ = 0.0f;
     KeptPicture kept_;
+    ParticleDrawing drawing_ = ParticleDrawing::kBatched;
+    BatchedParticles batches_;
 };
 
 // Whole seconds since 1970, as the set-up seeds the random state in the

@@ -8,11 +8,12 @@
 
 const char* const kStillUsage =
     "usage: velmora-still --width W --height H --frames F --seed N -o FILE [--draw-mode M]\n"
-    "                     [--lossy-swap]\n"
+    "                     [--lossy-swap] [--one-by-one]\n"
     "  renders F frames of the painting offscreen and writes the last one;\n"
     "  FILE ends in .png, .jpg or .jpeg; M is 0 (light sprites), 1 (points) or 2 (lines);\n"
     "  --lossy-swap fills the buffer with noise after every frame, as a swap that does not\n"
-    "  keep the picture may, so that the painting keeps its picture itself\n";
+    "  keep the picture may, so that the painting keeps its picture itself;\n"
+    "  --one-by-one draws every particle as its own batch, the slower first way\n";
 
 namespace {
 
@@ -43,6 +44,10 @@ bool parseStillOptions(int argc, const char* const* argv, StillOptions& options,
         const std::string name = argv[i];
         if (name == "--lossy-swap") {
             options.lossySwap = true;
+            continue;
+        }
+        if (name == "--one-by-one") {
+            options.oneByOne = true;
             continue;
         }
         if (name != "--width" && name != "--height" && name != "--frames" && name != "--seed" &&

@@ -13,12 +13,14 @@ struct StillOptions {
     std::optional<int> drawMode;  // the fixed setting when absent
     // Every swap spoils the buffer, and the painting keeps its picture itself.
     bool lossySwap = false;
+    // Every particle as its own batch, as the painting was first drawn.
+    bool oneByOne = false;
     std::string output;
 };
 
 // Reads `--width W --height H --frames F --seed N -o FILE [--draw-mode M]
-// [--lossy-swap]` (argv[0] is the program). On a bad argument returns false and says why in
-// `error`.
+// [--lossy-swap] [--one-by-one]` (argv[0] is the program). On a bad argument returns false and says
+// why in `error`.
 bool parseStillOptions(int argc, const char* const* argv, StillOptions& options,
                        std::string& error);
 

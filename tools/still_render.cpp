@@ -12,6 +12,9 @@ bool renderStill(const StillOptions& options, Picture& picture, std::string& err
         options.width, options.height,
         options.lossySwap ? OffscreenSwap::LosesPicture : OffscreenSwap::KeepsPicture);
     Painting painting(surface, settings);
+    if (options.oneByOne) {
+        painting.setParticleDrawing(ParticleDrawing::kOneByOne);
+    }
     painting.initGraphics(options.seed);
     if (!surface.ready()) {
         error = "no offscreen OpenGL context of " + std::to_string(options.width) + "x" +
