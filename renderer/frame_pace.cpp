@@ -2,18 +2,40 @@
 
 #include <cmath>
 
-int swapIntervalForRefresh(int refreshHz) {
+namespace {
+
+constexpr double kPaintingRate = 60.0;
+// Swaps within this share of the painting's rate pace it well enough: 57 to
+// 63 a second.
+constexpr double kPacedShare = 0.05;
+
+}  // namespace
+
+SwapPlan swapPlanForRefresh(int refreshHz) {
     if (refreshHz <= 1) {
-        return 1;
+        return {1, true, false};
     }
-    const long interval = std::lround(refreshHz / 60.0);
-    return interval < 1 ? 1 : static_cast<int>(interval);
+    const long rounded = std::lround(refreshHz / kPaintingRate);
+    const int interval = rounded < 1 ? 1 : static_cast<int>(rounded);
+    const double rate = static_cast<double>(refreshHz) / interval;
+    if (std::fabs(rate - kPaintingRate) <= kPaintingRate * kPacedShare) {
+        return {interval, true, false};
+    }
+    return {1, false, refreshHz < kPaintingRate * (1.0 - kPacedShare)};
 }
 
-FramePace::FramePace(double stepSeconds) : step_(stepSeconds) {}
+FramePace::FramePace(double stepSeconds, bool catchUp) : step_(stepSeconds), catchUp_(catchUp) {}
 
 double FramePace::waitAfterFrame(double now) {
+    steps_ = 1;
     if (step_ <= 0.0) {
+        return 0.0;
+    }
+    if (started_ && catchUp_ && now >= nextTick_ + step_ && now < nextTick_ + 2.0 * step_) {
+        // A whole step behind because the display cannot show each one: the
+        // next frame paints it as well, at once.
+        steps_ = 2;
+        nextTick_ += 2.0 * step_;
         return 0.0;
     }
     if (!started_ || now >= nextTick_ + step_) {
@@ -40,4 +62,21 @@ void SwapPaceWatch::frameShown(double now) {
     const double perFrame = (now - measureStart_) / kFramesPerMeasure;
     swapPaces_ = perFrame >= kUnpacedFrameSeconds;
     frames_ = 0;
+}
+
+FrameSchedule::FrameSchedule(const Pacing& pacing)
+    : pacing_(pacing), pace_(pacing.stepSeconds, pacing.catchUp) {}
+
+void FrameSchedule::frameShown(double now) {
+    if (pacing_.swapMayPace) {
+        watch_.frameShown(now);
+    }
+    pacesItself_ = !pacing_.swapMayPace || !watch_.swapPaces();
+    if (!pacesItself_) {
+        nextFrameAt_ = now;
+        steps_ = 1;
+        return;
+    }
+    nextFrameAt_ = now + pace_.waitAfterFrame(now);
+    steps_ = pace_.stepsOfNextFrame();
 }

@@ -161,7 +161,15 @@ void Painting::startTrailFromBlack() {
     }
 }
 
-void Painting::drawFrame() {
+void Painting::drawFrame(int steps) {
+    for (int step = 0; step < steps; ++step) {
+        paintStep();
+    }
+    glFlush();
+    surface_.swapBuffers();
+}
+
+void Painting::paintStep() {
     glLoadIdentity();
 
     if (settings().trailStrength != 0) {
@@ -184,8 +192,6 @@ void Painting::drawFrame() {
         kept_.save();
         setParticleTexturing();
     }
-    glFlush();
-    surface_.swapBuffers();
 }
 
 void Painting::fadeLastPicture() {

@@ -44,8 +44,9 @@ class Painting {
     bool initGraphics(std::uint32_t seed);
 
     // Fades (or clears) the last picture, steps and draws every flow, shows
-    // the result.
-    void drawFrame();
+    // the result. With more than one step, the steps before the last are
+    // painted without being shown, where a display cannot show every one.
+    void drawFrame(int steps = 1);
 
     // The window's client area has a new size: the viewport, the projection
     // and the kept picture follow it, and the painting goes on from black,
@@ -80,6 +81,7 @@ class Painting {
 
   private:
     ParticleScale particleScale() const;
+    void paintStep();
     void buildLightTexture();
     void buildSpriteList();
     void setParticleBlending();

@@ -29,9 +29,10 @@ void WglSurface::makeCurrent() {
     if (current_) {
         // One frame per refresh on a 60 Hz display, every second refresh at
         // 120 Hz, and so on: the painting's motion is a fixed step per frame.
+        // Elsewhere a swap per refresh, and the loop's own tick paces.
         refreshHz_ = paintingDisplayRefreshHz();
-        swapInterval_ = swapIntervalForRefresh(refreshHz_);
-        swapControlled_ = requestSwapInterval(swapInterval_);
+        swapPlan_ = swapPlanForRefresh(refreshHz_);
+        swapControlled_ = requestSwapInterval(swapPlan_.interval);
     }
 }
 

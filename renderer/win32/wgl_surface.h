@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "frame_pace.h"
 #include "graphics_surface.h"
 #include "pixel_format_selection.h"
 
@@ -27,10 +28,17 @@ class WglSurface : public GraphicsSurface {
     // What the set-up took, for its log line.
     const PixelFormatInUse& pixelFormat() const { return format_; }
     int refreshHz() const { return refreshHz_; }
-    int swapInterval() const { return swapInterval_; }
+    int swapInterval() const { return swapPlan_.interval; }
     // False where the driver offers no swap interval: the swap then holds
     // the frames to no pace at all.
     bool swapControlled() const { return swapControlled_; }
+    // How the frames are to be paced on this display: by the swap where it
+    // comes at the painting's pace and the driver controls it, else by the
+    // loop's own tick.
+    FrameSchedule::Pacing pacing() const {
+        return {kPaintingStepSeconds, swapControlled_ && swapPlan_.swapPaces,
+                swapPlan_.displaySlower};
+    }
     // Whether the rendering context was made and is current: where it is
     // not, nothing the painting draws will show.
     bool current() const { return current_; }
@@ -42,7 +50,7 @@ class WglSurface : public GraphicsSurface {
     HGLRC renderingContext_ = nullptr;
     PixelFormatInUse format_{0, {0, 0, 0, 0}, 0, true};
     int refreshHz_ = 0;
-    int swapInterval_ = 0;
+    SwapPlan swapPlan_{1, true, false};
     bool swapControlled_ = false;
     bool current_ = false;
 };

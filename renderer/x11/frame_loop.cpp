@@ -52,6 +52,11 @@ void handleEvent(XEvent& event, HackWindow& target, LoopState& state) {
                 target.mapped = false;
             }
             break;
+        case VisibilityNotify:
+            if (event.xvisibility.window == target.window) {
+                target.obscured = event.xvisibility.state == VisibilityFullyObscured;
+            }
+            break;
         case DestroyNotify:
             if (event.xdestroywindow.window == target.window) {
                 state.ended = true;
@@ -109,13 +114,10 @@ std::string runFrameLoop(Display* display, HackWindow& target, GlxSurface& surfa
     // painting's set-up read its size and before any ConfigureNotify is read
     // here: the first frame takes the size the window has now.
     state.resized = true;
-    FramePace pace(frameStepSeconds(options));
     // The painting's own pace is left to the swap wherever that holds the
     // frames to a display's refresh: a wait of our own would beat against it.
     // A -delay is kept whatever the swap does.
-    const bool paintingsPace = !options.delayMicroseconds;
-    SwapPaceWatch swapPace;
-    double nextFrameAt = 0.0;
+    FrameSchedule schedule({frameStepSeconds(options), !options.delayMicroseconds, false});
     FpsCounter fps;
     std::string error;
     for (;;) {
@@ -131,22 +133,22 @@ std::string runFrameLoop(Display* display, HackWindow& target, GlxSurface& surfa
         if (stopRequested() || state.ended || !error.empty()) {
             break;
         }
-        if (!target.mapped) {
+        if (!target.seen()) {
             waitForEvents(display, kEventWaitMs / 1000.0);
             continue;
         }
         // The wait for the next frame watches the connection, so that a key,
         // the window's end or a signal ends the program at once.
         const double now = secondsNow();
-        if (now < nextFrameAt) {
-            waitForEvents(display, nextFrameAt - now);
+        if (now < schedule.nextFrameAt()) {
+            waitForEvents(display, schedule.nextFrameAt() - now);
             continue;
         }
         if (state.resized) {
             state.resized = false;
             painting.resize(surface.clientRect());
         }
-        painting.drawFrame();
+        painting.drawFrame(schedule.stepsOfNextFrame());
         if (surface.takePictureLost()) {
             painting.swapStoppedKeepingPicture();
             if (options.showFps) {
@@ -165,11 +167,7 @@ std::string runFrameLoop(Display* display, HackWindow& target, GlxSurface& surfa
                 }
             }
         }
-        if (paintingsPace) {
-            swapPace.frameShown(shown);
-        }
-        const bool waits = !paintingsPace || !swapPace.swapPaces();
-        nextFrameAt = waits ? shown + pace.waitAfterFrame(shown) : shown;
+        schedule.frameShown(shown);
     }
     return error;
 }
