@@ -20,9 +20,11 @@ struct SaverState {
     // which must not end the run.
     bool firstMoveSeen = false;
     bool inPasswordDialog = false;
+    // The display is off or dimmed: nobody sees a frame, so none is drawn.
+    bool displayDark = false;
     CursorPoint lastCursorPos{0, 0};
     // Largest movement, as abs(dx) + abs(dy), that does not close.
     int mouseMoveThreshold = 4;
 
-    bool wantsFrames() const { return drawingEnabled && !inPasswordDialog; }
+    bool wantsFrames() const { return drawingEnabled && !inPasswordDialog && !displayDark; }
 };

@@ -5,7 +5,7 @@
 #include "renderer_settings.h"
 #include "view_fit.h"
 
-bool LivePreview::start(HWND window, PixelFormatRequest choice) {
+bool LivePreview::start(HWND window, HWND host, PixelFormatRequest choice) {
     RECT client{};
     if (!GetClientRect(window, &client) || client.bottom <= 0 || client.right <= 0) {
         return false;
@@ -19,6 +19,7 @@ bool LivePreview::start(HWND window, PixelFormatRequest choice) {
         return false;
     }
     window_ = window;
+    host_ = host;
     painting_->setSizeScale(miniatureSizeScale(client.bottom, GetSystemMetrics(SM_CYSCREEN)));
     const bool made = painting_->initGraphics(calendarTime());
     if (!made || !surface_->current()) {
@@ -40,15 +41,21 @@ void LivePreview::stop() {
     surface_.reset();
 }
 
+bool LivePreview::ended() {
+    // A host whose process was killed takes its window along without telling
+    // the preview, which is then left drawing for nobody.
+    return painting_ == nullptr || !IsWindow(window_) || (host_ != nullptr && !IsWindow(host_));
+}
+
 bool LivePreview::wantsFrame() {
-    // The host may have taken the window away between two frames.
-    return painting_ != nullptr && IsWindow(window_);
+    return painting_ != nullptr && !displayDark_;
 }
 
-void LivePreview::drawFrame() {
-    painting_->drawFrame();
+void LivePreview::drawFrame(int steps) {
+    painting_->drawFrame(steps);
 }
 
-bool LivePreview::swapControlled() {
-    return surface_ != nullptr && surface_->swapControlled();
+FrameSchedule::Pacing LivePreview::pacing() {
+    return surface_ != nullptr ? surface_->pacing()
+                               : FrameSchedule::Pacing{kPaintingStepSeconds, false, false};
 }

@@ -15,6 +15,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     // A moving preview is the program's only work while it lasts.
     if (PaintedFrames* frames = platform.preview().livePainting()) {
         runPaintingLoop(*frames);
+        // A host that went without a word leaves the painting's graphics to
+        // be given back here.
+        platform.preview().stopPainting();
         return 0;
     }
     MSG message;

@@ -9,17 +9,43 @@ namespace {
 constexpr char kPreviewClass[] = "Torvi_R";
 constexpr char kPictureClass[] = "Img_Prev";
 
+// Now and then the preview looks whether its host is still there: a host
+// whose process was killed takes its window along without a WM_DESTROY for
+// the preview, which would otherwise live on for nobody.
+constexpr UINT_PTR kHostWatchTimer = 1;
+constexpr UINT kHostWatchMilliseconds = 100;
+
+PreviewWindow* previewOf(HWND window) {
+    return reinterpret_cast<PreviewWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
 LRESULT CALLBACK PreviewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) {
-        // The host takes its children along when it goes; with the preview
-        // gone the program has nothing left to show.
-        const auto preview =
-            reinterpret_cast<PreviewWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-        if (preview != nullptr) {
-            preview->stopPainting();
-        }
-        PostQuitMessage(0);
-        return 0;
+    PreviewWindow* preview = previewOf(window);
+    switch (message) {
+        case WM_DESTROY:
+            // The host takes its children along when it goes; with the
+            // preview gone the program has nothing left to show.
+            if (preview != nullptr) {
+                preview->stopPainting();
+            }
+            PostQuitMessage(0);
+            return 0;
+        case WM_TIMER:
+            if (wParam == kHostWatchTimer && preview != nullptr) {
+                preview->watchHost();
+                return 0;
+            }
+            break;
+        case WM_POWERBROADCAST:
+            if (const auto power = DisplayPowerNotice::read(message, wParam, lParam)) {
+                if (preview != nullptr) {
+                    preview->displayPowerChanged(*power);
+                }
+                return TRUE;
+            }
+            break;
+        default:
+            break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -133,7 +159,21 @@ void PreviewWindow::setPreviewStyle(std::uint32_t style) {
 }
 
 void PreviewWindow::setPreviewParent(std::int32_t host) {
-    SetParent(window_, HandleFromNumber(host));
+    host_ = HandleFromNumber(host);
+    SetParent(window_, host_);
+}
+
+void PreviewWindow::stopPainting() {
+    displayPower_.stop();
+    live_.stop();
+}
+
+void PreviewWindow::watchHost() {
+    if (!IsWindow(window_) || host_ == nullptr || !IsWindow(host_)) {
+        KillTimer(window_, kHostWatchTimer);
+        stopPainting();
+        PostQuitMessage(0);
+    }
 }
 
 void PreviewWindow::movePreviewWindow(std::int32_t x, std::int32_t y, std::int32_t width,
@@ -152,8 +192,12 @@ void PreviewWindow::showPreviewWindow() {
     // hidden and comes back where the painting cannot move.
     ShowWindow(picture_, SW_HIDE);
     ShowWindow(window_, SW_SHOW);
-    if (window_ == nullptr || !live_.start(window_, livePainting_)) {
+    if (window_ == nullptr || !live_.start(window_, host_, livePainting_)) {
         ShowWindow(picture_, SW_SHOW);
     }
     UpdateWindow(window_);
+    if (window_ != nullptr) {
+        displayPower_.start(window_);
+        SetTimer(window_, kHostWatchTimer, kHostWatchMilliseconds, nullptr);
+    }
 }

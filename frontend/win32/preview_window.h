@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "display_power_notice.h"
 #include "live_preview.h"
 #include "preview_port.h"
 
@@ -35,13 +36,18 @@ class PreviewWindow : public PreviewPort {
     // still shows.
     PaintedFrames* livePainting() { return live_.running() ? &live_ : nullptr; }
     // The window is going: the painting gives its graphics back.
-    void stopPainting() { live_.stop(); }
+    void stopPainting();
+    // Looks whether the host is still there; ends the program when not.
+    void watchHost();
+    void displayPowerChanged(DisplayPower power) { live_.displayPowerChanged(power); }
 
   private:
     HINSTANCE instance_;
     PixelFormatRequest livePainting_;
     LivePreview live_;
     HWND window_ = nullptr;
+    HWND host_ = nullptr;
     HWND picture_ = nullptr;
+    DisplayPowerNotice displayPower_;
     HBITMAP still_ = nullptr;
 };

@@ -8,8 +8,11 @@ namespace {
 class SaverFrames : public PaintedFrames {
   public:
     bool wantsFrame() override { return program.state.wantsFrames() && program.painting; }
-    void drawFrame() override { program.painting->drawFrame(); }
-    bool swapControlled() override { return program.surface->swapControlled(); }
+    void drawFrame(int steps) override { program.painting->drawFrame(steps); }
+    FrameSchedule::Pacing pacing() override {
+        return program.surface ? program.surface->pacing()
+                               : FrameSchedule::Pacing{kPaintingStepSeconds, false, false};
+    }
 };
 
 }  // namespace

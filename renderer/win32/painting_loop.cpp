@@ -29,6 +29,9 @@ class FrameClock {
     double perSecond_ = 0.0;
 };
 
+// How often a loop that draws nothing looks whether its window is still there.
+constexpr double kLookAgainSeconds = 0.1;
+
 // Waits the time given, or less when a message comes: a key press or a
 // mouse movement must still close at once.
 void waitForMessage(double seconds) {
@@ -60,32 +63,34 @@ class FineTimer {
 
 int runPaintingLoop(PaintedFrames& frames) {
     // Every motion of the painting is a fixed step per frame. The swap holds
-    // the frames to the display's refresh where it can (the swap interval is
-    // chosen for about 60 a second); where it cannot, or lets them come
-    // faster anyway, the loop waits for the next step itself.
+    // the frames to the display's refresh where it comes at the painting's
+    // pace; where it cannot, or lets them come faster anyway, the loop waits
+    // for the next step itself.
     const FrameClock clock;
-    FramePace pace;
-    SwapPaceWatch watch;
+    FrameSchedule schedule(frames.pacing());
     FineTimer timer;
-    double nextFrameAt = 0.0;
     MSG msg{};
     for (;;) {
         while (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-            if (frames.wantsFrame()) {
-                const double now = clock.now();
-                if (now < nextFrameAt) {
-                    waitForMessage(nextFrameAt - now);
-                    continue;
-                }
-                frames.drawFrame();
-                const double shown = clock.now();
-                watch.frameShown(shown);
-                if (!frames.swapControlled() || !watch.swapPaces()) {
-                    timer.ask();
-                    nextFrameAt = shown + pace.waitAfterFrame(shown);
-                }
+            if (frames.ended()) {
+                return 0;
             }
-            Sleep(0);
+            if (!frames.wantsFrame()) {
+                // Woken by any message; now and then to see whether the
+                // window is still there.
+                waitForMessage(kLookAgainSeconds);
+                continue;
+            }
+            const double now = clock.now();
+            if (now < schedule.nextFrameAt()) {
+                waitForMessage(schedule.nextFrameAt() - now);
+                continue;
+            }
+            frames.drawFrame(schedule.stepsOfNextFrame());
+            schedule.frameShown(clock.now());
+            if (schedule.pacesItself()) {
+                timer.ask();
+            }
         }
         if (GetMessageA(&msg, nullptr, 0, 0) == 0) {
             break;

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "display_power_notice.h"
 #include "monitor_layout.h"
 #include "painting.h"
 #include "saver_state.h"
@@ -20,6 +21,7 @@ struct RendererProgram {
     std::vector<HWND> covers;
     std::unique_ptr<WglSurface> surface;
     std::unique_ptr<Painting> painting;
+    DisplayPowerNotice displayPower;
 };
 
 extern RendererProgram program;

@@ -54,6 +54,7 @@ bool startPainting(HWND window) {
         return false;
     }
     logSetUp(*program.surface, *program.painting);
+    program.displayPower.start(window);
     program.state.drawingEnabled = true;
     return true;
 }
@@ -94,6 +95,7 @@ LRESULT rendererHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_DESTROY:
             program.state.drawingEnabled = false;
+            program.displayPower.stop();
             forgetCovers();
             if (program.painting) {
                 program.painting->releaseGraphics();
@@ -105,6 +107,12 @@ LRESULT rendererHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         case kFollowDisplays:
             followDisplays(window);
             return 0;
+        case WM_POWERBROADCAST:
+            if (const auto power = DisplayPowerNotice::read(message, wParam, lParam)) {
+                program.state.displayDark = !displayShowsPicture(*power);
+                return TRUE;
+            }
+            break;
         case WM_SIZE:
             if (program.painting && wParam != SIZE_MINIMIZED) {
                 RECT rect{};

@@ -44,7 +44,7 @@ bool openOwnWindow(Display* display, const HackOptions& options, HackWindow& tar
     attributes.colormap = XCreateColormap(display, root, config->visual.visual, AllocNone);
     attributes.background_pixel = 0;  // black on a true-colour visual
     attributes.border_pixel = 0;
-    attributes.event_mask = StructureNotifyMask | KeyPressMask;
+    attributes.event_mask = StructureNotifyMask | VisibilityChangeMask | KeyPressMask;
     target.window = XCreateWindow(
         display, root, 0, 0, static_cast<unsigned>(width), static_cast<unsigned>(height), 0,
         config->visual.depth, InputOutput, config->visual.visual,
@@ -68,7 +68,7 @@ bool openOwnWindow(Display* display, const HackOptions& options, HackWindow& tar
 bool useExistingWindow(Display* display, Window window, HackWindow& target, std::string& error) {
     // Only the structure: input belongs to whoever made the window. Chosen
     // before the state is read, so that a mapping in between still arrives.
-    XSelectInput(display, window, StructureNotifyMask);
+    XSelectInput(display, window, StructureNotifyMask | VisibilityChangeMask);
     XWindowAttributes attributes{};
     const bool found = XGetWindowAttributes(display, window, &attributes) != 0;
     takeXError(display);

@@ -32,7 +32,9 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
+#include "display_power_message.h"
 #include "gl_headers.h"
 #include "hex_bytes.h"
 #include "host_handle.h"
@@ -348,15 +350,19 @@ class WatchedFrames : public PaintedFrames {
           start_(Seconds()),
           seconds_(seconds) {}
 
-    bool wantsFrame() override {
+    bool ended() override {
+        if (saved_ == kPictures && !darkChecked_) {
+            checkDark();
+        }
         if (destroyedAt == 0.0 && (FileThere(stop_) || Seconds() - start_ > seconds_)) {
             destroyedAt = Seconds();
             DestroyWindow(host_);
         }
-        return frames_.wantsFrame();
+        return frames_.ended();
     }
-    void drawFrame() override {
-        frames_.drawFrame();
+    bool wantsFrame() override { return frames_.wantsFrame(); }
+    void drawFrame(int steps) override {
+        frames_.drawFrame(steps);
         ++frames;
         const double now = Seconds() - start_;
         if (litAfter < 0.0) {
@@ -375,12 +381,10 @@ class WatchedFrames : public PaintedFrames {
             } else {
                 rate = (frames - firstSaved_.frames) / (now - firstSaved_.at);
             }
-            if (++saved_ == kPictures) {
-                WriteReady(ready_, "ready\n");
-            }
+            ++saved_;
         }
     }
-    bool swapControlled() override { return frames_.swapControlled(); }
+    FrameSchedule::Pacing pacing() override { return frames_.pacing(); }
 
     int frames = 0;
     double destroyedAt = 0.0;
@@ -388,7 +392,49 @@ class WatchedFrames : public PaintedFrames {
     double rate = 0.0;
 
   private:
+    // The display goes off for half a second, as Windows would say it, and
+    // comes back: no frame while it is off, the pace again once it is on.
+    // Then the test may end the host. Looked at between the loop's frames,
+    // and while it waits, which it wakes from every tenth of a second.
+    void checkDark() {
+        const double now = Seconds();
+        const HWND preview = FindWindowExA(host_, nullptr, "Torvi_R", nullptr);
+        switch (darkStep_) {
+            case 0:
+                Expect(SendDisplayPower(preview, 0), "the display-off notice reaches the preview");
+                darkFrom_ = {frames, now};
+                darkStep_ = 1;
+                break;
+            case 1:
+                if (now - darkFrom_.at >= 0.5) {
+                    std::printf("%d frames in %.2f s while the display was off\n",
+                                frames - darkFrom_.frames, now - darkFrom_.at);
+                    Expect(frames == darkFrom_.frames, "no frames while the display is off");
+                    Expect(SendDisplayPower(preview, 1),
+                           "the display-on notice reaches the preview");
+                    darkFrom_ = {frames, now};
+                    darkStep_ = 2;
+                }
+                break;
+            default:
+                if (now - darkFrom_.at >= 0.5) {
+                    std::printf("%d frames in the half second after it came back\n",
+                                frames - darkFrom_.frames);
+                    Expect(frames - darkFrom_.frames >= 10, "frames again once the display is on");
+                    darkChecked_ = true;
+                    WriteReady(ready_, "ready\n");
+                }
+                break;
+        }
+    }
+
+    int darkStep_ = 0;
+    struct {
+        int frames;
+        double at;
+    } darkFrom_{0, 0.0};
     static constexpr int kPictures = 12;
+    bool darkChecked_ = false;
     PaintedFrames& frames_;
     HWND host_;
     int width_;
@@ -460,7 +506,20 @@ int LiveHost(const std::wstring& scr, int width, int height, const char* ready, 
            "the still is hidden beneath the moving painting");
     WriteReady(ready, "ready\n");
 
+    // READY_FILE.dark and READY_FILE.light: the test measures Velmora.scr
+    // while this host says the display went off, then on again.
     const std::string stop = std::string(ready) + ".stop";
+    for (const auto& [name, value] : {std::pair<const char*, DWORD>{".dark", 0}, {".light", 1}}) {
+        const std::string asked = std::string(ready) + name;
+        PumpUntil(static_cast<DWORD>(seconds) * 1000,
+                  [&] { return FileThere(asked) || FileThere(stop); });
+        if (!FileThere(asked)) {
+            break;
+        }
+        Expect(SendDisplayPower(preview, value),
+               std::string("the notice ") + name + " reaches the preview of another process");
+        WriteReady((asked + ".sent").c_str(), "sent\n");
+    }
     PumpUntil(static_cast<DWORD>(seconds) * 1000, [&] { return FileThere(stop); });
     Expect(WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT,
            "Velmora.scr lives while the host does");

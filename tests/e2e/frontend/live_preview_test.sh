@@ -73,9 +73,36 @@ check_from_velmora_scr() {
     convert "$second" -crop "$region" +repage "$E2E_RUN_DIR/$name-second-host.png"
     e2e_log "$name: host mean $(e2e_image_mean "$first" "$region"), $(e2e_image_difference \
         "$E2E_RUN_DIR/$name-first-host.png" "$E2E_RUN_DIR/$name-second-host.png") pixels changed in 0.5 s"
+    if [ "$width" = 152 ]; then
+        check_share_and_kill "$name" "$ready"
+        return
+    fi
     touch "$ready.stop"
     e2e_wait_exit "$name" 20
     scr_expect_pass "$name"
+}
+
+# The preview's share of a core while it moves and while the display is off,
+# then the end of the host's process.
+check_share_and_kill() {
+    local name=$1 ready=$2 scr_pid host_pid lit dark
+    scr_pid=$(scr_process 'Velmora\.scr /p') || e2e_fail "$name: no process runs Velmora.scr"
+    lit=$(scr_cpu_share "$scr_pid" 3)
+    touch "$ready.dark"
+    e2e_poll 5 test -s "$ready.dark.sent" || e2e_fail "$name: the host sent no display-off notice"
+    sleep 0.5
+    dark=$(scr_cpu_share "$scr_pid" 2)
+    touch "$ready.light"
+    e2e_poll 5 test -s "$ready.light.sent" || e2e_fail "$name: the host sent no display-on notice"
+    e2e_log "$name: Velmora.scr took $lit% of a core moving, $dark% with the display off"
+    # Spinning, or drawing on, would take far more.
+    [ "$lit" -le 35 ] || e2e_fail "$name: the moving preview took $lit% of a core"
+    [ "$dark" -le 5 ] || e2e_fail "$name: $dark% of a core while the display was off"
+    host_pid=$(scr_process 'frontend_probe') || e2e_fail "$name: no process runs the host"
+    kill -KILL "$host_pid"
+    e2e_poll 1 scr_process_ended "$scr_pid" ||
+        e2e_fail "$name: Velmora.scr still runs a second after its host's process was killed"
+    e2e_log "$name: Velmora.scr ended $E2E_ELAPSED_MS ms after its host's process was killed"
 }
 
 for size in "152 112" "640 480"; do

@@ -42,3 +42,38 @@ scr_wait_ready() {
     e2e_poll "${2:-20}" test -s "$1" || e2e_fail "no $(basename "$1") within ${2:-20} s"
     tr -d "\r" <"$1"
 }
+
+# scr_process PATTERN: the Linux process of this session's Wine prefix whose
+# command line matches PATTERN (a program started by another Windows program
+# is no descendant of the test's shell).
+scr_process() {
+    local candidate
+    for candidate in $(pgrep -f "$1"); do
+        if tr '\0' '\n' 2>/dev/null <"/proc/$candidate/environ" |
+            grep -qx "WINEPREFIX=$WINEPREFIX"; then
+            echo "$candidate"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# scr_cpu_share PID SECONDS: the percentage of one core the process and its
+# threads take over the coming SECONDS.
+scr_cpu_share() {
+    local tick cpu0 cpu1 wall0 wall1
+    tick=$(getconf CLK_TCK)
+    cpu0=$(awk '{ sub(/^.*\) /, ""); print $12 + $13 }' "/proc/$1/stat")
+    wall0=${EPOCHREALTIME/,/.}
+    sleep "$2"
+    cpu1=$(awk '{ sub(/^.*\) /, ""); print $12 + $13 }' "/proc/$1/stat")
+    wall1=${EPOCHREALTIME/,/.}
+    awk -v c0="$cpu0" -v c1="$cpu1" -v w0="$wall0" -v w1="$wall1" -v t="$tick" \
+        'BEGIN { printf "%.0f\n", 100 * (c1 - c0) / t / (w1 - w0) }'
+}
+
+# scr_process_ended PID: the process has ended. One whose parent is gone waits
+# as a zombie until whoever adopted it collects it, which may take a while.
+scr_process_ended() {
+    [ ! -e "/proc/$1" ] || [ "$(sed 's/^.*) \([A-Za-z]\) .*$/\1/' "/proc/$1/stat" 2>/dev/null)" = Z ]
+}

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# The painting's pace where the swap paces nothing (Wine on a virtual display):
-# about 60 frames a second, never more, and no slower than the machine can
-# draw, while a key still closes at once; and
-# the renderer's own line of its set-up: the format whose swap keeps the
-# picture, so no copy of each frame.
+# The painting's pace at 1280x1024 where the swap paces nothing (Wine on a
+# virtual display): 54 to 66 frames a second, never more, and no slower than
+# the machine can draw; no frames at all while the display is off, as Windows
+# tells the renderer, and the pace again once it is back on; a key still
+# closes at once. And the renderer's own line of its set-up: the format whose
+# swap keeps the picture, so no copy of each frame.
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 
@@ -55,6 +56,36 @@ check_setup_line() {
     esac
 }
 
+# fps_lines: how many of Wine's once-a-second frame rates the renderer wrote.
+fps_lines() {
+    grep -c 'approx' "$(e2e_stderr renderer)" || true
+}
+
+# The display off for three seconds: after the last rate of the frames before,
+# Wine writes none, since no frame is swapped; once it is on, they come again.
+check_display_power() {
+    local pid before dark back cpu0 cpu1
+    pid=$(renderer_process renderer) || e2e_fail "no process runs Velmora.dll"
+    e2e_run dark saver_probe.exe display-power "$RENDERER_TITLE" off
+    e2e_assert_equal "$E2E_EXIT_CODE" 0 "display-off notice sent"
+    sleep 1.5
+    before=$(fps_lines)
+    cpu0=$(awk '{ print $14 + $15 }' "/proc/$pid/stat")
+    sleep 3
+    dark=$(fps_lines)
+    cpu1=$(awk '{ print $14 + $15 }' "/proc/$pid/stat")
+    [ "$dark" = "$before" ] ||
+        e2e_fail "$((dark - before)) frame rates written while the display was off: frames went on"
+    e2e_log "display off: no frames in 3 s, $(((cpu1 - cpu0) * 1000 / $(getconf CLK_TCK))) ms" \
+        "of processor time"
+    e2e_run light saver_probe.exe display-power "$RENDERER_TITLE" on
+    e2e_assert_equal "$E2E_EXIT_CODE" 0 "display-on notice sent"
+    sleep 2.5
+    back=$(fps_lines)
+    [ "$back" -gt "$dark" ] || e2e_fail "no frames again after the display came back on"
+    e2e_log "display on: $((back - dark)) frame rates in 2.5 s"
+}
+
 check_pace() {
     local pid fps ran waited
     pid=$(renderer_process renderer) || e2e_fail "no process runs Velmora.dll"
@@ -63,8 +94,6 @@ check_pace() {
     thread_times "$pid" >"$E2E_RUN_DIR/threads-before.txt"
     sleep "$MEASURE_SECONDS"
     thread_times "$pid" >"$E2E_RUN_DIR/threads-after.txt"
-    e2e_key Escape
-    renderer_expect_closed renderer "Escape while paced"
     fps=$(renderer_fps renderer)
     [ -n "$fps" ] || e2e_fail "Wine's fps trace gave no frame rate"
     read -r ran waited < <(busiest_thread "$E2E_RUN_DIR/threads-before.txt" \
@@ -84,7 +113,10 @@ check_pace() {
     e2e_log "slower than the pace: this machine could draw no faster"
 }
 
-e2e_begin 640x480x24
+e2e_begin 1280x1024x24
 WINEDEBUG=+fps,+debugstr renderer_start renderer
 check_pace
+check_display_power
+e2e_key Escape
+renderer_expect_closed renderer "Escape after the display came back"
 check_setup_line

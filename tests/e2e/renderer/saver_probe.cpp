@@ -16,6 +16,9 @@
 //                             flags, rectangle and owner
 //   saver_probe focus-cover   makes the first cover the foreground window
 //   saver_probe processes     the file name of every running process
+//   saver_probe display-power TITLE off|dimmed|on
+//                             tells the top-level window of that title, as
+//                             Windows would, what became of the display
 //   saver_probe page PREFIX [untick]
 //                             the controls of the top-level dialog whose title
 //                             starts with PREFIX: class, check state and text
@@ -32,6 +35,7 @@
 #include <string>
 #include <vector>
 
+#include "display_power_message.h"
 #include "pixel_format_selection.h"
 
 namespace {
@@ -466,9 +470,24 @@ int processes() {
     return 0;
 }
 
+// Tells the top-level window of this title, as Windows would, that the display
+// went off, dimmed or came back on.
+int displayPower(const char* title, const char* state) {
+    const HWND window = FindWindowA(nullptr, title);
+    if (window == nullptr || !SendDisplayPower(window, DisplayPowerValue(state))) {
+        say("no display notice reached %s\n", title);
+        return 1;
+    }
+    say("display %s sent to %s\n", state, title);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 4 && std::strcmp(argv[1], "display-power") == 0) {
+        return displayPower(argv[2], argv[3]);
+    }
     if (argc >= 2 && std::strcmp(argv[1], "describe") == 0) {
         return describe();
     }
@@ -504,6 +523,6 @@ int main(int argc, char** argv) {
     }
     say("usage: saver_probe describe | processes | page PREFIX [untick] | post-close |\n"
         "       rival SECONDS | take-focus | resources EXE | pixel-format | monitors |\n"
-        "       covers | focus-cover\n");
+        "       covers | focus-cover | display-power TITLE off|dimmed|on\n");
     return 2;
 }
