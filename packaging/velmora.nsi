@@ -222,6 +222,7 @@ Section "Velmora"
     ; An uninstall that waited for the next logon is over: its last step must
     ; not remove this install then.
     DeleteRegValue HKCU "${RUNONCE_KEY}" "${LOGON_STEP}"
+    Delete "$TEMP\${LOGON_PROGRAM}"
     Call EndRunningVelmora
     Delete "$INSTDIR\Velmora.scr.old"
     Delete "$INSTDIR\Velmora.dll.old"

@@ -43,9 +43,4 @@ TEST(ScaledPicture, HalfAsLargeAgainSoftensOnlyTheEdges) {
     EXPECT_EQ(scaled.colour(16, 9), 0x8294BAu);
 }
 
-TEST(ScaledPicture, NothingFromNothing) {
-    EXPECT_EQ(ScaledPicture(RgbImage(), 18, 18).width, 0);
-    EXPECT_EQ(ScaledPicture(Mark(), 0, 18).width, 0);
-}
-
 }  // namespace
