@@ -5,9 +5,21 @@ set(VELMORA_COPYRIGHT_YEARS "2026")
 set(VELMORA_COPYRIGHT "Copyright (C) ${VELMORA_COPYRIGHT_YEARS} ${VELMORA_PUBLISHER}")
 
 # Who answers for the Linux package, as Debian's Maintainer field names it:
-# "Name <address>". A build for a distribution gives its own.
+# "Name <address>". A build for a distribution gives its own, whole or as a
+# name with the address apart. The address is taken, as Debian's packaging
+# tools take it, from DEBEMAIL where that is set; else it lies in the
+# reserved domain .invalid, which says plainly that no one reads it.
+set(default_address "maintainer@velmora.invalid")
+if(NOT "$ENV{DEBEMAIL}" STREQUAL "")
+  string(REGEX REPLACE "^.*<([^>]+)>.*$" "\\1" default_address "$ENV{DEBEMAIL}")
+endif()
+set(VELMORA_MAINTAINER_ADDRESS "${default_address}" CACHE STRING
+    "Address of the Debian package's maintainer")
 set(VELMORA_MAINTAINER "${VELMORA_PUBLISHER}" CACHE STRING
-    "Maintainer of the Debian package, as Name <address>")
+    "Maintainer of the Debian package: Name <address>, or a name for VELMORA_MAINTAINER_ADDRESS")
+if(NOT VELMORA_MAINTAINER MATCHES "<[^>]+@[^>]+>$")
+  set(VELMORA_MAINTAINER "${VELMORA_MAINTAINER} <${VELMORA_MAINTAINER_ADDRESS}>")
+endif()
 
 # What the painting is, in one line and in a few, for the Linux package and
 # the description that XScreenSaver's settings program shows.

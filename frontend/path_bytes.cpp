@@ -1,19 +1,20 @@
 #include "path_bytes.h"
 
-std::optional<std::string> PathBytesOf(PathBytesPort& port, const std::wstring& path) {
+std::optional<std::string> PathBytesOf(PathBytesPort& port, const std::wstring& path,
+                                       std::size_t longest) {
     AnsiText ansi = port.ansiFrom(path);
-    if (ansi.exact) {
+    if (ansi.exact && ansi.bytes.size() <= longest) {
         return std::move(ansi.bytes);
     }
     // A short name is made of characters that the code page holds, as a rule
-    // plain ASCII; where a volume keeps none, the long name comes back and is
-    // no better than before.
+    // plain ASCII, and is no longer than the long one; where a volume keeps
+    // none, the long name comes back and is no better than before.
     const std::optional<std::wstring> shortForm = port.shortFormOf(path);
     if (!shortForm.has_value() || shortForm->empty()) {
         return std::nullopt;
     }
     AnsiText shortAnsi = port.ansiFrom(*shortForm);
-    if (shortAnsi.exact) {
+    if (shortAnsi.exact && shortAnsi.bytes.size() <= longest) {
         return std::move(shortAnsi.bytes);
     }
     return std::nullopt;

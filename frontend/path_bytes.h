@@ -36,10 +36,12 @@ class PathBytesPort {
 };
 
 // The path's bytes in the ANSI code page when they say exactly what the path
-// says; else the bytes of its short form, which a volume with short names
-// gives in plain ASCII; else nothing, and the caller has to say that this
-// path cannot be kept. A path that names nothing yet has no short form.
-std::optional<std::string> PathBytesOf(PathBytesPort& port, const std::wstring& path);
+// says and are no more than `longest`; else the bytes of its short form, which
+// a volume with short names gives in plain ASCII, on the same terms; else
+// nothing, and the caller has to say that this path cannot be kept. A path
+// that names nothing yet has no short form.
+std::optional<std::string> PathBytesOf(PathBytesPort& port, const std::wstring& path,
+                                       std::size_t longest = std::string::npos);
 
 // Like PathBytesOf, but never empty-handed: where the path has no byte form,
 // its ANSI text with the default character for what does not convert. That

@@ -25,6 +25,14 @@ AfterMain Main(StartupPlatform& platform, FrontEndState& state) {
         return shown ? AfterMain::kRunMessageLoop : AfterMain::kEnd;
     }
 
+    // The run's window is only made once the settings are read, so two runs
+    // started together (the system's timer may start one twice) would both
+    // pass the window search: the run is claimed first.
+    const bool saverRun = mode == "S" || state.commandLine.empty();
+    if (saverRun && !platform.claimSaverRun()) {
+        return AfterMain::kEnd;
+    }
+
     state.language = ScreenLanguageFor(platform.userLanguage());
     state.programFolderPath = ProgramFolderOf(platform.programPath());
     // The profile functions take the settings file's path as bytes; the keys

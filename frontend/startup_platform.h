@@ -26,6 +26,9 @@ class StartupPlatform {
     // A modal message box with only an OK button and no icon; returns once it
     // is closed. Text and caption are Shift-JIS, shown as wide text.
     virtual void showMessage(const char* text, const char* caption) = 0;
+    // Claims the one saver run that the user's session may have, for as
+    // long as this program lives; false when another program holds it.
+    virtual bool claimSaverRun() = 0;
     // ShowCursor: the cursor's new display count.
     virtual std::int32_t showCursor(bool show) = 0;
 

@@ -19,6 +19,13 @@ ManifestDPIAware true
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora"
 !define DESKTOP_KEY "Control Panel\Desktop"
 !define RUNONCE_KEY "Software\Microsoft\Windows\CurrentVersion\RunOnce"
+; What is left for the next logon: a copy of the uninstaller in the user's
+; temporary folder, started by this value of RunOnce, finishes an uninstall or
+; removes the copies that an update set aside. The user cannot mark files to
+; go at the restart (that needs administrator rights), and the command stays
+; short for any user and any folder: Windows takes at most 260 characters.
+!define LOGON_STEP "Velmora"
+!define LOGON_PROGRAM "Velmora-logon.exe"
 ; Where the uninstall key keeps the user's screen saver from before Velmora.
 !define PREVIOUS_SAVER "PreviousScreenSaver"
 !define PREVIOUS_ACTIVE "PreviousScreenSaveActive"
@@ -63,6 +70,15 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${COPYRIGHT}"
 
 LangString OpenSaverSettings ${LANG_ENGLISH} "Open the screen saver settings"
 LangString OpenSaverSettings ${LANG_JAPANESE} "スクリーンセーバーの設定を開く"
+LangString ChooseVelmora ${LANG_ENGLISH} "Make Velmora the screen saver and open its settings"
+LangString ChooseVelmora ${LANG_JAPANESE} "Velmora をスクリーンセーバーにして設定を開く"
+
+; The Start-menu entry that chooses Velmora again: the system's list of
+; savers shows only those of the system's folders and the current one.
+!define START_MENU_ENTRY "$SMPROGRAMS\Velmora.lnk"
+
+; "finish" or "tidy" when the uninstaller runs as the logon step.
+Var LogonStep
 
 Function .onInit
     SetShellVarContext current
@@ -70,6 +86,20 @@ FunctionEnd
 
 Function un.onInit
     SetShellVarContext current
+    ${GetParameters} $R0
+    ClearErrors
+    ${GetOptions} $R0 "/LOGON=" $LogonStep
+    ${If} ${Errors}
+        StrCpy $LogonStep ""
+    ${Else}
+        SetSilent silent
+        ; Started from the temporary folder: the install is where the entry
+        ; says.
+        ReadRegStr $INSTDIR HKCU "${UNINSTALL_KEY}" "InstallLocation"
+        ${If} $INSTDIR == ""
+            Quit
+        ${EndIf}
+    ${EndIf}
 FunctionEnd
 
 Function OpenSaverSettings
@@ -149,13 +179,12 @@ FunctionEnd
 ; Puts a program in place. One that stays in use (a preview that the display
 ; settings hold open) is renamed aside, which Windows allows for a running
 ; program, so the new one still takes its name now; the old copy goes at the
-; next restart.
+; next logon.
 !macro PutProgram source name
     !insertmacro DeleteInUse "" "$INSTDIR\${name}"
     ${If} ${FileExists} "$INSTDIR\${name}"
         Delete "$INSTDIR\${name}.old"
         Rename "$INSTDIR\${name}" "$INSTDIR\${name}.old"
-        Delete /REBOOTOK "$INSTDIR\${name}.old"
     ${EndIf}
     ; Where even that failed (an aside copy still running too), the program
     ; stays as it is rather than ask a question that /S cannot answer.
@@ -165,30 +194,35 @@ FunctionEnd
 !macroend
 
 ; Removes a program of the folder. One that stays in use is renamed aside,
-; which Windows allows for a running program, and marked to go at the next
-; restart; what is left is added to $5. Only the aside name is marked, so a
-; new install before the restart is not removed with it.
+; which Windows allows for a running program, so that a new install before
+; the next logon finds its name free; $5 says that something is left.
 !macro RemoveInUse name
     !insertmacro DeleteInUse "un." "$INSTDIR\${name}"
     ${If} ${FileExists} "$INSTDIR\${name}"
         Delete "$INSTDIR\${name}.old"
-        ClearErrors
         Rename "$INSTDIR\${name}" "$INSTDIR\${name}.old"
-        ${If} ${Errors}
-            Delete /REBOOTOK "$INSTDIR\${name}"
-            StrCpy $5 '$5 "$INSTDIR\${name}"'
-        ${Else}
-            Delete /REBOOTOK "$INSTDIR\${name}.old"
-            StrCpy $5 '$5 "$INSTDIR\${name}.old"'
-        ${EndIf}
+        StrCpy $5 1
     ${EndIf}
+!macroend
+
+; Leaves the logon step of the given kind: the uninstaller at `source`,
+; copied into the temporary folder (by its short name, where the volume has
+; one), and the RunOnce value that starts it.
+!macro LeaveLogonStep source kind
+    GetFullPathName /SHORT $R8 "$TEMP"
+    ${If} $R8 == ""
+        StrCpy $R8 "$TEMP"
+    ${EndIf}
+    CopyFiles /SILENT /FILESONLY "${source}" "$R8\${LOGON_PROGRAM}"
+    WriteRegStr HKCU "${RUNONCE_KEY}" "${LOGON_STEP}" '"$R8\${LOGON_PROGRAM}" /S /LOGON=${kind}'
 !macroend
 
 Section "Velmora"
     SetOutPath "$INSTDIR"
-    ; An uninstall that waited for a restart is over: its last step must not
-    ; remove this install at the next logon.
-    DeleteRegValue HKCU "${RUNONCE_KEY}" "Velmora uninstall"
+    ; An uninstall that waited for the next logon is over: its last step must
+    ; not remove this install then.
+    DeleteRegValue HKCU "${RUNONCE_KEY}" "${LOGON_STEP}"
+    Delete "$TEMP\${LOGON_PROGRAM}"
     Call EndRunningVelmora
     Delete "$INSTDIR\Velmora.scr.old"
     Delete "$INSTDIR\Velmora.dll.old"
@@ -206,6 +240,10 @@ Section "Velmora"
     File "/oname=Readme.txt" "${README}"
     File "/oname=License.txt" "${LICENSE}"
     WriteUninstaller "$INSTDIR\Uninstall.exe"
+    ; A copy set aside because it was in use goes at the next logon.
+    ${If} ${FileExists} "$INSTDIR\Velmora.???.old"
+        !insertmacro LeaveLogonStep "$INSTDIR\Uninstall.exe" tidy
+    ${EndIf}
 
     ; The saver chosen before is kept for the uninstaller, unless it is this
     ; one: an update must not make Velmora its own predecessor.
@@ -227,8 +265,17 @@ Section "Velmora"
     WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" "$0"
     WriteRegStr HKCU "${DESKTOP_KEY}" "ScreenSaveActive" "1"
     System::Call "user32::SystemParametersInfoW(i ${SPI_SETSCREENSAVEACTIVE}, i 1, p 0, i ${SPIF_UPDATE_AND_SEND})"
+    ; What a right-click on the saver and Install do, by the path the
+    ; setting names it by (the rest of the line, unquoted, as Explorer gives
+    ; it).
+    CreateShortcut "${START_MENU_ENTRY}" "$SYSDIR\rundll32.exe" \
+        "desk.cpl,InstallScreenSaver $0" "$INSTDIR\Velmora.scr" 0 SW_SHOWNORMAL "" \
+        "$(ChooseVelmora)"
 
+    ; Without the copies set aside, which go at the next logon.
     ${GetSize} "$INSTDIR" "/S=0K" $3 $4 $5
+    ${GetSize} "$INSTDIR" "/M=Velmora.???.old /S=0K" $6 $4 $5
+    IntOp $3 $3 - $6
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Velmora"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
@@ -273,16 +320,52 @@ SectionEnd
     ${EndIf}
 !macroend
 
+; The logon step: the copies set aside go; after an uninstall the rest of the
+; folder, the folder and the entry go too. Then the copy of the uninstaller
+; that the step was started from.
+Function un.LogonStep
+    Delete "$INSTDIR\Velmora.scr.old"
+    Delete "$INSTDIR\Velmora.dll.old"
+    ${If} $LogonStep == "finish"
+        Delete "$INSTDIR\Velmora.scr"
+        Delete "$INSTDIR\Velmora.dll"
+        Delete "$INSTDIR\Velmora.ini"
+        Delete "$INSTDIR\Readme.txt"
+        Delete "$INSTDIR\License.txt"
+        Delete "$INSTDIR\Uninstall.exe"
+        RMDir "$INSTDIR"
+        ${IfNot} ${FileExists} "$INSTDIR\*.*"
+            DeleteRegKey HKCU "${UNINSTALL_KEY}"
+        ${EndIf}
+    ${EndIf}
+    ; The copy ends as soon as it has started this one.
+    StrCpy $R9 0
+    ${Do}
+        Delete "$TEMP\${LOGON_PROGRAM}"
+        ${IfNot} ${FileExists} "$TEMP\${LOGON_PROGRAM}"
+        ${OrIf} $R9 >= 20
+            ${Break}
+        ${EndIf}
+        IntOp $R9 $R9 + 1
+        Sleep 250
+    ${Loop}
+FunctionEnd
+
 Section "Uninstall"
+    ${If} $LogonStep != ""
+        Call un.LogonStep
+        Return
+    ${EndIf}
     Call un.EndRunningVelmora
     !insertmacro RestorePreviousSaver
+    Delete "${START_MENU_ENTRY}"
 
     StrCpy $5 ""
     ; Copies that an update or an earlier uninstall renamed aside.
-    Delete /REBOOTOK "$INSTDIR\Velmora.scr.old"
-    Delete /REBOOTOK "$INSTDIR\Velmora.dll.old"
+    Delete "$INSTDIR\Velmora.scr.old"
+    Delete "$INSTDIR\Velmora.dll.old"
     ${If} ${FileExists} "$INSTDIR\Velmora.???.old"
-        StrCpy $5 '$5 "$INSTDIR\Velmora.scr.old" "$INSTDIR\Velmora.dll.old"'
+        StrCpy $5 1
     ${EndIf}
     !insertmacro RemoveInUse "Velmora.scr"
     !insertmacro RemoveInUse "Velmora.dll"
@@ -295,11 +378,11 @@ Section "Uninstall"
         DeleteRegKey HKCU "${UNINSTALL_KEY}"
     ${Else}
         ; A program is still in use (a preview, say) and goes at the next
-        ; restart. Until then Velmora stays among the user's programs with
-        ; its uninstaller, so that nothing is left without an entry; at the
-        ; next logon the uninstaller, the folder and the entry go together.
-        ; A new install before then calls this off and keeps its uninstaller.
-        WriteRegStr HKCU "${RUNONCE_KEY}" "Velmora uninstall" \
-            'cmd.exe /d /c del /f /q$5 "$INSTDIR\Uninstall.exe" & rd "$INSTDIR" && reg.exe delete "HKCU\${UNINSTALL_KEY}" /f'
+        ; logon. Until then Velmora stays among the user's programs with its
+        ; uninstaller, so that nothing is left without an entry; at the next
+        ; logon the programs, the uninstaller, the folder and the entry go
+        ; together. A new install before then calls this off and keeps its
+        ; uninstaller.
+        !insertmacro LeaveLogonStep "$EXEPATH" finish
     ${EndIf}
 SectionEnd

@@ -27,8 +27,9 @@ packages=(
   libgl-dev libx11-dev xscreensaver procps
   # A small window manager that gives every window the whole screen as it
   # maps it, for the hack's own window; dpkg-shlibdeps (in dpkg-dev) works
-  # out the library dependencies of the hack's Debian package.
-  matchbox-window-manager dpkg-dev
+  # out the library dependencies of the hack's Debian package, which lintian
+  # checks.
+  matchbox-window-manager dpkg-dev lintian
   # Wine runs the Windows programs on a virtual X display: 64-bit Wine runs the
   # x86_64 build anywhere, 32-bit Wine the i686 build where the host executes
   # 32-bit code. Wine only recommends its GL, X extension libraries and fonts,

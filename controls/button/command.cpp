@@ -33,8 +33,21 @@ void Command::MouseDown(int button, int, float, float) {
     if (button != kLeftButton) {
         return;
     }
+    // A press lies on the control, so the cursor is over it, whatever the
+    // mode says: after a focus change under a resting cursor (Tab passing
+    // the button, a message box gone) the mode may say it is not, and the
+    // release would click nothing.
+    if (ButtonMode == 1) {
+        ButtonMode = 2;
+    } else if (ButtonMode == 3) {
+        ButtonMode = 4;
+    }
     LeftButtonDown = true;
     DrawFace(FacePicture::Pressed);
+}
+
+bool Command::TakesFocusOnPress(int button) const {
+    return enabled_ && button == kLeftButton;
 }
 
 void Command::MouseUp(int button, int, float x, float y) {
@@ -125,7 +138,11 @@ void Command::LostFocus() {
         return;
     }
     spaceDown_ = false;
-    if (ButtonMode != 1) {
+    // The focus goes, the hover stays: the cursor still rests on the button.
+    if (ButtonMode == 4) {
+        ButtonMode = 2;
+        DrawFace(FacePicture::HighLight);
+    } else if (ButtonMode != 1 && ButtonMode != 2) {
         ButtonMode = 1;
         DrawFace(FacePicture::Normal);
     }

@@ -30,8 +30,10 @@ inline constexpr int kKeySpace = 0x20;
 // control, as every push button's does: a release that comes without its
 // press (a drag from elsewhere, the end of a double-click in a window that
 // has just closed) or away from the control clicks nothing. On top of that
-// the mode rules decide; nothing clicks in mode 3. Space (Pressed while held)
-// and Return click the focused control too.
+// the mode rules decide; nothing clicks in mode 3, which a left press leaves
+// for mode 4 (the press shows the cursor is on the control), so a press and
+// release without leaving always click. Space (Pressed while held) and Return
+// click the focused control too.
 class Command {
   public:
     static constexpr std::uint32_t kMouseInterval = 100;  // TmrMouse, milliseconds
@@ -78,6 +80,9 @@ class Command {
     void KeyUp(int key);
     void GotFocus();
     void LostFocus();
+    // Whether a press of this mouse button moves the keyboard here: a
+    // disabled button leaves it where it is.
+    bool TakesFocusOnPress(int button) const;
     void TmrMouse_Timer();
     void Resize();
 

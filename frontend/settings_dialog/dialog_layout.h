@@ -56,8 +56,10 @@ inline constexpr Place Img_BGM[3] = {
 inline constexpr Place lbl_BGM[3] = {
     {540, 1140, 345, 195}, {540, 840, 645, 195}, {540, 1440, 900, 195}};
 
-// The hidden images Img_Ra(0) and Img_Ra(1) hold 12 x 12 pixel marks.
+// The hidden images Img_Ra(0) and Img_Ra(1) hold 12 x 12 pixel marks, drawn
+// for 96 dpi: 180 twips a side, which they keep at every resolution.
 inline constexpr std::int32_t kMarkPixels = 12;
+inline constexpr std::int32_t kMarkTwips = 180;
 
 // A length in twips at `dpi` dots per inch, rounded to the nearest pixel
 // (halves away from zero). At 96 dpi a pixel is 15 twips.

@@ -109,13 +109,14 @@ void Torvi_P::Cmd_BGM_Click() {
             }
             return;
         }
-        const std::optional<std::string> kept = PathBytesOf(port_.pathBytes(), chosen);
+        // A path too long for the settings file may still be kept by its
+        // shorter short form.
+        const std::optional<std::string> kept =
+            PathBytesOf(port_.pathBytes(), chosen, kLongestKeptPath);
         if (!kept) {
-            port_.showMessage(texts().chosenPathUnkept, chosen);
-            return;
-        }
-        if (kept->size() > kLongestKeptPath) {
-            port_.showMessage(texts().chosenPathTooLong, chosen);
+            const bool inCodePage = PathBytesOf(port_.pathBytes(), chosen).has_value();
+            port_.showMessage(inCodePage ? texts().chosenPathTooLong : texts().chosenPathUnkept,
+                              chosen);
             return;
         }
         // The choice leaves the kind alone: this button only works while the

@@ -4,6 +4,34 @@
 #include "settings_dialog_window.h"
 #include "shift_jis_text.h"
 
+namespace {
+
+// One saver run per session: the name lives in the session's own namespace.
+constexpr wchar_t kSaverRunClaim[] = L"Local\\Velmora.SaverRun";
+
+}  // namespace
+
+Win32StartupPlatform::~Win32StartupPlatform() {
+    if (saverRun_ != nullptr) {
+        CloseHandle(saverRun_);
+    }
+}
+
+bool Win32StartupPlatform::claimSaverRun() {
+    const HANDLE claim = CreateMutexW(nullptr, TRUE, kSaverRunClaim);
+    if (claim == nullptr) {
+        // Where the system gives no claim the window search alone decides,
+        // as it always did.
+        return true;
+    }
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(claim);
+        return false;
+    }
+    saverRun_ = claim;
+    return true;
+}
+
 std::wstring Win32StartupPlatform::programPath() {
     // Grown until the whole path fits: a folder deeper than MAX_PATH would
     // otherwise be cut and name the wrong place.

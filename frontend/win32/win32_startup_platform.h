@@ -15,11 +15,15 @@ class Win32StartupPlatform : public StartupPlatform {
         : instance_(instance),
           commandLine_(commandLine != nullptr ? commandLine : ""),
           preview_(instance) {}
+    ~Win32StartupPlatform() override;
+    Win32StartupPlatform(const Win32StartupPlatform&) = delete;
+    Win32StartupPlatform& operator=(const Win32StartupPlatform&) = delete;
 
     std::string commandLine() override { return commandLine_; }
     std::wstring programPath() override;
     std::uint16_t userLanguage() override;
     bool findWindow(const char* title) override;
+    bool claimSaverRun() override;
     void showMessage(const char* text, const char* caption) override;
     std::int32_t showCursor(bool show) override;
 
@@ -38,4 +42,5 @@ class Win32StartupPlatform : public StartupPlatform {
     Win32Files files_;
     Win32PathBytes pathBytes_;
     PreviewWindow preview_;
+    HANDLE saverRun_ = nullptr;  // the claim, held until the program ends
 };

@@ -24,6 +24,24 @@ file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/copyright
   "${licence}\n")
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright DESTINATION share/doc/velmora)
 
+# The package's changelog, signed by its maintainer. Velmora is packaged where
+# it is made, so the package is a native one and its changelog is the
+# changelog.gz of Debian's policy, compressed as the policy asks (gzip -9n).
+file(STRINGS ${CMAKE_CURRENT_SOURCE_DIR}/changelog.in changelog_head LIMIT_COUNT 1)
+if(NOT changelog_head MATCHES "^velmora \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "renderer/x11/changelog.in has no entry for version ${PROJECT_VERSION} at "
+                      "its top: add one")
+endif()
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/changelog.in ${CMAKE_CURRENT_BINARY_DIR}/changelog @ONLY)
+find_program(VELMORA_GZIP gzip REQUIRED)
+add_custom_command(
+  OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
+  COMMAND ${VELMORA_GZIP} -9nkf ${CMAKE_CURRENT_BINARY_DIR}/changelog
+  DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/changelog
+  COMMENT "Compressing the package's changelog")
+add_custom_target(deb_changelog ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION share/doc/velmora)
+
 execute_process(COMMAND dpkg --print-architecture
   OUTPUT_VARIABLE deb_architecture OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
 if(NOT deb_architecture)
@@ -43,7 +61,9 @@ set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${deb_architecture})
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${VELMORA_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION x11)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xscreensaver)
+# XScreenSaver's "GL:" entries, the one this hack's description asks for
+# among them, need the GL visual finder of xscreensaver-gl.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xscreensaver, xscreensaver-gl")
 # The first line is the summary; CPack makes the rest continuation lines.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${VELMORA_SUMMARY}
 ${VELMORA_DESCRIPTION}
@@ -61,6 +81,6 @@ set(VELMORA_DEB_FILE
 add_custom_target(deb
   COMMAND ${CMAKE_CPACK_COMMAND} -G DEB --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-  DEPENDS velmora
+  DEPENDS velmora deb_changelog
   COMMENT "Making velmora_${PROJECT_VERSION}_${deb_architecture}.deb"
   USES_TERMINAL)

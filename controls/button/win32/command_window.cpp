@@ -200,7 +200,7 @@ void CommandWindow::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
         // A left press takes the focus as a push button's does, after the
         // press has been drawn; moves and the release keep coming here until
         // every button is up.
-        if (button == kLeftButton && GetFocus() != window_) {
+        if (command_.TakesFocusOnPress(button) && GetFocus() != window_) {
             SetFocus(window_);
         }
         SetCapture(window_);

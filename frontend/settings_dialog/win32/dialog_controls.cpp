@@ -1,8 +1,11 @@
 #include "dialog_controls.h"
 
+#include <commctrl.h>
+
 #include <memory>
 
 #include "dialog_background.h"
+#include "shortened_path.h"
 
 namespace {
 
@@ -13,7 +16,38 @@ struct LabelLook {
     HFONT font;
     COLORREF colour;
     UINT format;
+    HWND tip = nullptr;  // owned by the dialog, which takes it along
 };
+
+LabelLook* LookOf(HWND label) {
+    return reinterpret_cast<LabelLook*>(GetWindowLongPtrW(label, GWLP_USERDATA));
+}
+
+// The label's tooltip, made with its first text.
+void SetTip(HWND label, LabelLook& look, const std::wstring& text) {
+    TOOLINFOW tool{};
+    // The record as comctl32 before version 6 knows it.
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = GetParent(label);
+    tool.uId = reinterpret_cast<UINT_PTR>(label);
+    tool.lpszText = const_cast<wchar_t*>(text.c_str());
+    if (look.tip != nullptr) {
+        SendMessageW(look.tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+        return;
+    }
+    look.tip = CreateWindowExW(
+        WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetAncestor(label, GA_ROOT),
+        nullptr, reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(label, GWLP_HINSTANCE)), nullptr);
+    if (look.tip == nullptr) {
+        return;
+    }
+    // A long path breaks into lines at its blanks rather than run off the
+    // screen.
+    SendMessageW(look.tip, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN) / 2);
+    SendMessageW(look.tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
 
 // The control's place in its container.
 POINT OriginInContainer(HWND control) {
@@ -74,7 +108,7 @@ bool TellPressed(HWND control, UINT message) {
 }
 
 LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* look = reinterpret_cast<LabelLook*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    LabelLook* look = LookOf(window);
     switch (message) {
         case WM_NCDESTROY:
             delete look;
@@ -172,6 +206,8 @@ HWND CreateChild(const wchar_t* className, HWND container, int id, const RECT& p
 }  // namespace
 
 bool RegisterDialogControlClasses(HINSTANCE instance) {
+    INITCOMMONCONTROLSEX tips{sizeof tips, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&tips);
     const bool labels = Register(instance, kLabelClass, LabelProc);
     const bool images = Register(instance, kImageClass, ImageProc);
     return labels && images;
@@ -190,6 +226,23 @@ HWND CreateDialogLabel(HWND container, int id, const RECT& placement, const std:
     auto look = std::make_unique<LabelLook>(LabelLook{font, colour, format});
     SetWindowLongPtrW(label, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(look.release()));
     return label;
+}
+
+void SetDialogPathCaption(HWND label, const std::wstring& path) {
+    LabelLook* look = LookOf(label);
+    if (look == nullptr) {
+        SetWindowTextW(label, path.c_str());
+        return;
+    }
+    RECT room;
+    GetClientRect(label, &room);
+    const bool oneLine = (look->format & DT_SINGLELINE) != 0;
+    const std::wstring shown = ShortenedPath(path, [&](const std::wstring& text) {
+        return oneLine ? CaptionWidth(text, look->font) <= room.right
+                       : WrappedHeight(text, look->font, room.right) <= room.bottom;
+    });
+    SetWindowTextW(label, shown.c_str());
+    SetTip(label, *look, path);
 }
 
 int CaptionWidth(const std::wstring& caption, HFONT font) {

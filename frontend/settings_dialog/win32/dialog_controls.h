@@ -24,6 +24,11 @@ enum class LabelLines { kOne, kWrapped };
 HWND CreateDialogLabel(HWND container, int id, const RECT& placement, const std::wstring& caption,
                        HFONT font, COLORREF colour, LabelAlignment alignment, LabelLines lines);
 
+// Shows a path in the label: whole where it fits, else shortened in the
+// middle so that the file's name is seen (see ShortenedPath); the whole path
+// is the label's tooltip.
+void SetDialogPathCaption(HWND label, const std::wstring& path);
+
 // The width of a caption in a font, and the height of one of its lines, in
 // pixels.
 int CaptionWidth(const std::wstring& caption, HFONT font);

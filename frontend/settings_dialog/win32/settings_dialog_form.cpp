@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "button_font.h"
 #include "command_window.h"
@@ -10,6 +11,7 @@
 #include "maker_info.h"
 #include "property_sets_resource.h"
 #include "resource_ids.h"
+#include "scaled_picture.h"
 #include "settings_dialog_ids.h"
 #include "shift_jis_text.h"
 
@@ -82,9 +84,83 @@ HFONT CreateCaptionFont(const ButtonFont& font, int height) {
                        WideFromShiftJis(font.name.c_str()).c_str());
 }
 
-HBITMAP LoadMark(HINSTANCE instance, int id) {
-    return static_cast<HBITMAP>(
+// A 24-bit picture, top row first, of the image's pixels.
+BITMAPINFO PictureInfo(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+RgbImage ImageOf(HBITMAP bitmap) {
+    BITMAP size{};
+    if (bitmap == nullptr || GetObjectW(bitmap, sizeof size, &size) == 0) {
+        return RgbImage();
+    }
+    BITMAPINFO info = PictureInfo(size.bmWidth, size.bmHeight);
+    const int stride = (size.bmWidth * 3 + 3) / 4 * 4;
+    std::vector<std::uint8_t> rows(static_cast<std::size_t>(stride) * size.bmHeight);
+    const HDC screen = GetDC(nullptr);
+    const int read =
+        GetDIBits(screen, bitmap, 0, size.bmHeight, rows.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (read != size.bmHeight) {
+        return RgbImage();
+    }
+    RgbImage image(size.bmWidth, size.bmHeight);
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            const std::uint8_t* bgr = &rows[static_cast<std::size_t>(y * stride + x * 3)];
+            std::uint8_t* rgb = image.pixel(x, y);
+            rgb[0] = bgr[2];
+            rgb[1] = bgr[1];
+            rgb[2] = bgr[0];
+        }
+    }
+    return image;
+}
+
+HBITMAP BitmapOf(const RgbImage& image) {
+    BITMAPINFO info = PictureInfo(image.width, image.height);
+    void* bits = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap == nullptr) {
+        return nullptr;
+    }
+    const int stride = (image.width * 3 + 3) / 4 * 4;
+    auto* rows = static_cast<std::uint8_t*>(bits);
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            const std::uint8_t* rgb = image.pixel(x, y);
+            std::uint8_t* bgr = &rows[static_cast<std::size_t>(y * stride + x * 3)];
+            bgr[0] = rgb[2];
+            bgr[1] = rgb[1];
+            bgr[2] = rgb[0];
+        }
+    }
+    return bitmap;
+}
+
+// A mark at the size its image has at this resolution: the picture drawn for
+// 96 dpi, smoothly scaled.
+HBITMAP LoadMark(HINSTANCE instance, int id, int dpi) {
+    const auto designed = static_cast<HBITMAP>(
         LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    const int size = layout::Pixels(layout::kMarkTwips, dpi);
+    const RgbImage picture = ImageOf(designed);
+    if (picture.width == 0 || (picture.width == size && picture.height == size)) {
+        return designed;
+    }
+    const HBITMAP scaled = BitmapOf(ScaledPicture(picture, size, size));
+    if (scaled == nullptr) {
+        return designed;
+    }
+    DeleteObject(designed);
+    return scaled;
 }
 
 // A label at its designed place. A one-line caption that the system's font
@@ -194,8 +270,8 @@ void CreateDialogForm(HINSTANCE instance, HWND dialog, int dpi, const ScreenText
     form.dpi = dpi;
     form.windows.dialog = dialog;
     form.font = CreateCaptionFont(font, layout::FontPixelHeight(font.size, dpi));
-    form.windows.marks = {LoadMark(instance, IDB_MARK_UNSELECTED),
-                          LoadMark(instance, IDB_MARK_SELECTED)};
+    form.windows.marks = {LoadMark(instance, IDB_MARK_UNSELECTED, dpi),
+                          LoadMark(instance, IDB_MARK_SELECTED, dpi)};
     const HWND window = dialog;
     const RECT panelPlace = form.pixels(layout::Pic_C);
     // The keyboard moves into the panel's controls too.

@@ -94,7 +94,7 @@ void Win32SettingsDialogPort::addRepeatItem(const std::string& item) {
 }
 
 void Win32SettingsDialogPort::setFileCaption(const std::wstring& caption) {
-    SetWindowTextW(windows_.fileLabel, caption.c_str());
+    SetDialogPathCaption(windows_.fileLabel, caption);
 }
 
 std::int32_t Win32SettingsDialogPort::getCursorPos(ScreenPoint& point) {

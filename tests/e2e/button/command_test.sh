@@ -3,7 +3,8 @@
 # one Click; a press that leaves for a tick and comes back gives none; a right
 # release over a hovered button clicks, also after leaving and coming back; a
 # press elsewhere released over a button does not; a disabled button never
-# clicks; Space and Return click the focused button. Each face on the screen is
+# clicks and takes no focus from a press; Space and Return click the focused
+# button. Each face on the screen is
 # compared with the same face from the native software canvas (velmora-face):
 # the gradient and every stretched edge, all but the caption.
 set -euo pipefail
@@ -159,18 +160,21 @@ e2e_click 3
 expect_clicks Cmd_One 2
 wait_face cmd_one selected-hovered-again
 
-# The disabled button takes the focus from a press but never clicks.
+# The disabled button takes no focus from a press and never clicks: the
+# keyboard stays on Cmd_One.
 move "${two_centre[@]}"
 e2e_click 1
 e2e_click 3
 expect_clicks Cmd_Two 0
 wait_face cmd_two disabled
-wait_face cmd_one normal
+wait_face cmd_one selected
 
-# The keyboard: Space and Return on the disabled button click nothing; Tab
-# brings the focus back to Cmd_One, where Space shows Pressed while it is
-# held and clicks when it comes up, and Return clicks.
+# The keyboard: Tab takes the focus to the disabled button, where Space and
+# Return click nothing; Tab brings it back to Cmd_One, where Space shows
+# Pressed while it is held and clicks when it comes up, and Return clicks.
 e2e_wait_focus "$host_window"
+e2e_key Tab
+wait_face cmd_one normal
 e2e_key space Return
 e2e_key Tab
 wait_face cmd_one selected

@@ -21,8 +21,13 @@
 //                                     PATH as hex, or "none"; then, on a line of
 //                                     its own, the path those bytes name, as
 //                                     UTF-8 in hex)
+//   frontend_probe start-menu NAME   (the shortcut NAME.lnk among the user's
+//                                     Start-menu programs: "target=PATH
+//                                     arguments=TEXT" in UTF-8, or "none")
 
 #include <windows.h>
+
+#include <shlobj.h>
 
 #include <algorithm>
 #include <chrono>
@@ -611,6 +616,44 @@ int PathBytes(const std::wstring& path) {
     return 0;
 }
 
+int StartMenuShortcut(const std::wstring& name) {
+    wchar_t programs[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_PROGRAMS, nullptr, 0, programs))) {
+        std::printf("no Start menu\n");
+        return 1;
+    }
+    const std::wstring path = std::wstring(programs) + L"\\" + name + L".lnk";
+    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        std::printf("none\n");
+        return 0;
+    }
+    CoInitialize(nullptr);
+    IShellLinkW* link = nullptr;
+    IPersistFile* file = nullptr;
+    wchar_t target[MAX_PATH] = {};
+    wchar_t arguments[1024] = {};
+    bool read =
+        SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+        SUCCEEDED(file->Load(path.c_str(), STGM_READ)) &&
+        SUCCEEDED(link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)) &&
+        SUCCEEDED(link->GetArguments(arguments, 1024));
+    if (file != nullptr) {
+        file->Release();
+    }
+    if (link != nullptr) {
+        link->Release();
+    }
+    CoUninitialize();
+    if (!read) {
+        std::printf("unreadable\n");
+        return 1;
+    }
+    std::printf("target=%s arguments=%s\n", Utf8(target).c_str(), Utf8(arguments).c_str());
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -647,6 +690,9 @@ int main(int argc, char** argv) {
     }
     if (command == "path-bytes" && argc == 3) {
         return PathBytes(WideArgument(2));
+    }
+    if (command == "start-menu" && argc == 3) {
+        return StartMenuShortcut(WideArgument(2));
     }
     std::fprintf(stderr, "usage: see the head of frontend_probe.cpp\n");
     return 2;

@@ -8,8 +8,12 @@
 # saver's programs; the uninstaller removes everything, gives back the saver
 # the user had before while the setting still names Velmora, and keeps the
 # entry among the user's programs as long as a file in use is left, until the
-# restart; the finish page offers the screen saver settings; an update goes
-# where an install with /D= went. What needs no Windows program is checked
+# next logon, whose step (a command of less than 260 characters, in RunOnce)
+# removes the rest, as it removes the copy that an update during the preview
+# set aside: nothing waits for the restart, which a user cannot ask for. The
+# Start menu has an entry that makes Velmora the screen saver again; the
+# finish page offers the screen saver settings; an update goes where an
+# install with /D= went. What needs no Windows program is checked
 # first, on every host: the shipped programs carry no debugging sections, and
 # their manifests are complete.
 # shellcheck source-path=SCRIPTDIR
@@ -26,6 +30,9 @@ source "$here/../settings_dialog/dialog_steps.sh"
 readonly DESKTOP='HKCU\Control Panel\Desktop'
 readonly UNINSTALL='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
 readonly RUNONCE='HKCU\Software\Microsoft\Windows\CurrentVersion\RunOnce'
+readonly LOGON_STEP=Velmora
+# What Windows runs of a RunOnce value.
+readonly RUNONCE_LONGEST=260
 readonly SESSION_MANAGER='HKLM\System\CurrentControlSet\Control\Session Manager'
 readonly OTHER_SAVER='C:\windows\system32\other.scr'
 readonly THIRD_SAVER='C:\windows\system32\third.scr'
@@ -157,15 +164,26 @@ check_installed() {
     e2e_assert_equal "$(e2e_registry_value "$UNINSTALL" URLInfoAbout)" "${VELMORA_MAKER_URL:-}" \
         "URLInfoAbout"
     # Windows shows the size in KiB; the folder holds two programs and the
-    # uninstaller, so it cannot be small.
+    # uninstaller, so it cannot be small; copies set aside, which go at the
+    # next logon, are not counted.
     local size kib
     size=$(e2e_registry_value "$UNINSTALL" EstimatedSize)
-    kib=$(du -sk --apparent-size "$folder" | cut -f1)
+    kib=$(du -sk --apparent-size --exclude='*.old' "$folder" | cut -f1)
     ((size > 0 && size >= kib - 8 && size <= kib + 8)) ||
         e2e_fail "EstimatedSize is '$size', the folder holds $kib KiB"
     check_installed_program Velmora.scr
     check_installed_program Velmora.dll
+    # The Start-menu entry does what Install on the saver's menu does.
+    local entry
+    entry=$(start_menu_entry)
+    [[ ${entry,,} == 'target=c:\windows\system32\rundll32.exe arguments=desk.cpl,installscreensaver '* ]] &&
+        [ "${entry#*InstallScreenSaver }" = "$saver" ] || e2e_fail "the Start-menu entry: $entry"
     e2e_log "installed into $location, the screen saver is $saver, $((size)) KiB"
+}
+
+start_menu_entry() {
+    e2e_run start-menu frontend_probe.exe start-menu Velmora >/dev/null
+    tr -d '\r' <"$(e2e_stdout start-menu)"
 }
 
 # The earlier saver the uninstall key keeps, as NAME|ACTIVE.
@@ -186,6 +204,7 @@ uninstall_silently() {
     e2e_poll 20 folder_gone || e2e_fail "the folder is still there: $(ls "$folder")"
     [ -z "$(e2e_registry_value "$UNINSTALL" DisplayName)" ] ||
         e2e_fail "Velmora is still among the user's programs"
+    e2e_assert_equal "$(start_menu_entry)" none "the Start-menu entry after the uninstall"
 }
 
 expect_saver_setting() {
@@ -263,10 +282,26 @@ pending_renames() {
     _e2e_wine reg query "$SESSION_MANAGER" /v PendingFileRenameOperations 2>/dev/null | tr -d '\r'
 }
 
-# Uninstalling while the preview shows from the installed folder: every file is
-# removed or marked to go at the next restart, and the entry among the user's
-# programs goes only with the last file.
-uninstall_during_preview() {
+# expect_logon_step KIND: the next logon runs a copy of the uninstaller with
+# /LOGON=KIND, by a command short enough for Windows, and nothing of the
+# folder waits for the restart, which only an administrator can ask for.
+expect_logon_step() {
+    local command program
+    command=$(e2e_registry_value "$RUNONCE" "$LOGON_STEP")
+    [ "${#command}" -lt "$RUNONCE_LONGEST" ] ||
+        e2e_fail "the logon step is ${#command} characters long: $command"
+    [[ $command =~ ^\"([^\"]+)\"\ /S\ /LOGON=$1$ ]] || e2e_fail "the logon step: '$command'"
+    program=$(e2e_unix_path "${BASH_REMATCH[1]}")
+    [ -f "$program" ] || e2e_fail "the logon step's program $program is missing"
+    LOGON_PROGRAM_FILE=$program
+    ! grep -qiE 'Velmora\.(scr|dll)' <<<"$(pending_renames)" ||
+        e2e_fail "files wait for the restart: $(pending_renames)"
+    e2e_log "the logon step, ${#command} characters: $command"
+}
+
+# Velmora.scr of the installed folder as the preview shows it in a host
+# window (HOST, of frontend_probe), which keeps the program in use.
+start_installed_preview() {
     local ready="$E2E_RUN_DIR/host.ready" host
     rm -f "$ready" "$ready.stop"
     e2e_start host frontend_probe.exe window "Preview host" "$(e2e_windows_path "$ready")" 60
@@ -274,38 +309,65 @@ uninstall_during_preview() {
     host=$(tr -d '\r\n' <"$ready")
     e2e_start preview "$folder/Velmora.scr" /p "$host"
     e2e_expect_running preview 2
+}
+
+stop_installed_preview() {
+    touch "$E2E_RUN_DIR/host.ready.stop"
+    e2e_wait_exit host 15
+    e2e_wait_exit preview 15
+}
+
+# An update while the preview shows from the installed folder: the programs
+# are the new ones at once; the copy set aside goes at the next logon.
+update_during_preview() {
+    start_installed_preview
+    install_silently update-during-preview
+    check_installed
+    if [ -e "$folder/Velmora.scr.old" ]; then
+        expect_logon_step tidy
+    else
+        e2e_log "the update replaced the program in use at once"
+    fi
+    stop_installed_preview
+}
+
+# The logon step's program removes itself when it is done.
+LOGON_PROGRAM_FILE=""
+logon_program_gone() {
+    [ -z "$LOGON_PROGRAM_FILE" ] || [ ! -e "$LOGON_PROGRAM_FILE" ]
+}
+
+no_copy_set_aside() {
+    [ ! -e "$folder/Velmora.scr.old" ] && [ ! -e "$folder/Velmora.dll.old" ] &&
+        [ -z "$(e2e_registry_value "$RUNONCE" "$LOGON_STEP")" ] && logon_program_gone
+}
+# Uninstalling while the preview shows from the installed folder: every file is
+# removed or left for the next logon's step, and the entry among the user's
+# programs goes only with the last file.
+uninstall_during_preview() {
+    start_installed_preview
     e2e_run uninstall-preview "$folder/Uninstall.exe" /S
     e2e_assert_equal "$E2E_EXIT_CODE" 0 "exit code of the uninstaller during the preview"
     wait_uninstalled() {
-        [ ! -e "$folder/Uninstall.exe" ] || [ -n "$(e2e_registry_value "$RUNONCE" 'Velmora uninstall')" ]
+        [ ! -e "$folder/Uninstall.exe" ] || [ -n "$(e2e_registry_value "$RUNONCE" "$LOGON_STEP")" ]
     }
     e2e_poll 20 wait_uninstalled || e2e_fail "the uninstaller did not finish"
-    local left=() file renames
+    local left=()
     [ ! -d "$folder" ] || mapfile -t left < <(ls -A "$folder")
     if [ ${#left[@]} -eq 0 ]; then
         [ -z "$(e2e_registry_value "$UNINSTALL" DisplayName)" ] ||
             e2e_fail "the entry stays though every file has gone"
         e2e_log "uninstalled during the preview: every file went at once, and the entry with them"
     else
-        # A program waits for the restart; the uninstaller, which the entry
-        # needs until then, for the logon's last step.
-        local last_step
-        renames=$(pending_renames)
-        last_step=$(e2e_registry_value "$RUNONCE" 'Velmora uninstall')
-        for file in "${left[@]}"; do
-            grep -qiF "$file" <<<"$renames$last_step" ||
-                e2e_fail "$file is left and neither marked for the restart nor named by" \
-                    "the logon's last step: $renames / $last_step"
-        done
+        # A program waits for the next logon, and the uninstaller, which the
+        # entry needs until then, for its step.
+        expect_logon_step finish
         e2e_assert_equal "$(e2e_registry_value "$UNINSTALL" DisplayName)" Velmora \
-            "the entry while files are left for the restart"
-        grep -qF "$UNINSTALL" <<<"$last_step" || e2e_fail "nothing removes the entry after the restart"
-        e2e_log "uninstalled during the preview: ${left[*]} left for the restart, the entry stays" \
-            "till then; marked: $(tr -s ' ' <<<"$renames" | tail -n 1)"
+            "the entry while files are left for the next logon"
+        e2e_log "uninstalled during the preview: ${left[*]} left for the next logon, the entry" \
+            "stays till then"
     fi
-    touch "$ready.stop"
-    e2e_wait_exit host 15
-    e2e_wait_exit preview 15
+    stop_installed_preview
 }
 
 # Installing again before the restart: the new programs are not among what the
@@ -313,7 +375,7 @@ uninstall_during_preview() {
 reinstall_before_restart() {
     install_silently reinstall-before-restart
     check_installed
-    [ -z "$(e2e_registry_value "$RUNONCE" 'Velmora uninstall')" ] ||
+    [[ $(e2e_registry_value "$RUNONCE" "$LOGON_STEP") != *' /LOGON=finish' ]] ||
         e2e_fail "the last step of the earlier uninstall would remove the new install"
     ! grep -qiE 'Velmora\.(scr|dll)(\\0|$)' <<<"$(pending_renames)" ||
         e2e_fail "the restart would remove the new programs: $(pending_renames)"
@@ -324,29 +386,28 @@ reinstall_before_restart() {
 }
 
 # A restart: Wine's restart carries out the pending renames and deletions;
-# then the user's RunOnce commands run as at the next logon, which Wine's
-# restart leaves out: each value is removed and its command run, as Windows
-# does.
+# then the user's RunOnce command runs as at the next logon, which Wine's
+# restart leaves out: the value is removed and its command run, as Windows
+# does. The step's program starts a copy of itself and returns.
 restart_session() {
     _e2e_wine wineboot -r >>"$E2E_RUN_DIR/wineboot.log" 2>&1 || e2e_fail "wineboot -r failed"
     local command
-    # Absent after an install that called it off; reg then fails.
-    command=$(e2e_registry_value "$RUNONCE" 'Velmora uninstall') || command=
+    command=$(e2e_registry_value "$RUNONCE" "$LOGON_STEP")
     if [ -n "$command" ]; then
-        _e2e_wine reg delete "$RUNONCE" /v 'Velmora uninstall' /f >/dev/null 2>&1
+        _e2e_wine reg delete "$RUNONCE" /v "$LOGON_STEP" /f >/dev/null 2>&1
         # Word for word as a batch line: handed over as one argument, Wine
         # would quote it anew.
-        printf '%s\r\n' "${command#cmd.exe /d /c }" >"$E2E_RUN_DIR/logon.cmd"
+        printf '%s\r\n' "$command" >"$E2E_RUN_DIR/logon.cmd"
         _e2e_wine cmd.exe /d /c "$(e2e_windows_path "$E2E_RUN_DIR/logon.cmd")" \
             >>"$E2E_RUN_DIR/logon.log" 2>&1 ||
-            e2e_fail "the logon's last step failed: $(iconv -f CP932 -t UTF-8 "$E2E_RUN_DIR/logon.log")"
+            e2e_fail "the logon's step failed: $(iconv -f CP932 -t UTF-8 "$E2E_RUN_DIR/logon.log")"
     fi
     e2e_log "restarted the session${command:+, and ran at the logon: $command}"
 }
 
 uninstalled_by_restart() {
     folder_gone && [ -z "$(e2e_registry_value "$UNINSTALL" DisplayName)" ] &&
-        [ -z "$(e2e_registry_value "$RUNONCE" 'Velmora uninstall')" ]
+        [ -z "$(e2e_registry_value "$RUNONCE" "$LOGON_STEP")" ] && logon_program_gone
 }
 
 
@@ -440,6 +501,10 @@ uninstall_silently uninstall-third
 expect_saver_setting "$THIRD_SAVER|1" "a saver chosen after the install"
 
 install_with_pages
+update_during_preview
+restart_session
+e2e_poll 20 no_copy_set_aside || e2e_fail "after the restart: $(ls -A "$folder")"
+check_installed
 uninstall_during_preview
 reinstall_before_restart
 restart_session
@@ -448,7 +513,7 @@ uninstall_during_preview
 restart_session
 e2e_poll 20 uninstalled_by_restart ||
     e2e_fail "after the restart: $(ls -A "$folder" 2>&1), entry '$(e2e_registry_value \
-        "$UNINSTALL" DisplayName)', RunOnce '$(e2e_registry_value "$RUNONCE" 'Velmora uninstall')'"
+        "$UNINSTALL" DisplayName)', RunOnce '$(e2e_registry_value "$RUNONCE" "$LOGON_STEP")'"
 e2e_log "the restart finished the uninstall: no folder, no entry"
 
 # An install into a folder of the user's choice (/D=), then an update without

@@ -80,7 +80,70 @@ _e2e_check_prefix_settings() {
         e2e_fail "the prefix settings did not reach $WINEPREFIX/user.reg"
 }
 
+# --- what the prefix must give every program ---------------------------------
+
+# A Windows program of the tests' own (smoke_window.exe) reports what it finds
+# and draws a known colour with OpenGL; the check needs none of the Velmora
+# programs, which is why it belongs to the prefix and not among their tests.
+readonly _E2E_SMOKE_TITLE="Velmora smoke window"
+readonly _E2E_SMOKE_EXIT_ON_KEY=42
+# The window's OpenGL fill colour (0.2, 0.6, 1.0), and how far llvmpipe's
+# rounding may take the screenshot from it.
+readonly _E2E_SMOKE_FILL="51 153 255"
+readonly _E2E_SMOKE_TOLERANCE=3
+
+_e2e_smoke_says() {
+    grep -qxE -- "$1" "$(e2e_stdout smoke)" ||
+        e2e_fail "the prefix's smoke window did not report '$1'; it said: $(cat "$(e2e_stdout smoke)")"
+}
+
+_e2e_smoke_fill_shown() {
+    local x y width height shot colour fill channel difference
+    read -r x y width height < <(e2e_window_geometry "$1")
+    shot=$(e2e_screenshot smoke.png)
+    read -r -a colour < <(e2e_image_colour "$shot" "${width}x${height}+${x}+${y}")
+    read -r -a fill <<<"$_E2E_SMOKE_FILL"
+    for channel in 0 1 2; do
+        difference=$((colour[channel] - fill[channel]))
+        [ "${difference#-}" -le "$_E2E_SMOKE_TOLERANCE" ] ||
+            e2e_fail "the smoke window shows ${colour[*]}, drew ${fill[*]}"
+    done
+}
+
+# In this prefix a program gets its code page, a wave output device, in the
+# Japanese prefix the dialog's fonts on faces with their metrics, OpenGL
+# drawing that a screenshot sees, and real keys that reach it and end it.
+_e2e_check_prefix_runs_programs() {
+    e2e_start smoke smoke_window.exe
+    local window
+    window=$(e2e_wait_window "$_E2E_SMOKE_TITLE")
+    e2e_wait_focus "$window"
+    if [[ $E2E_LOCALE == ja_* ]]; then
+        _e2e_smoke_says 'acp 932'
+        _e2e_smoke_says 'font ＭＳ Ｐゴシック = IPA Pゴシック'
+        _e2e_smoke_says 'font ＭＳ ゴシック = IPAゴシック'
+        _e2e_smoke_says 'font MS UI Gothic = IPA Pゴシック'
+    else
+        _e2e_smoke_says 'acp 1252'
+    fi
+    _e2e_smoke_says 'wave-out-devices [1-9][0-9]*'
+    _e2e_smoke_says 'gl-renderer [^(].*'
+    _e2e_smoke_fill_shown "$window"
+    e2e_key Escape
+    e2e_wait_exit smoke 10
+    e2e_assert_equal "$E2E_EXIT_CODE" "$_E2E_SMOKE_EXIT_ON_KEY" "the smoke window's exit code after a key"
+    _e2e_smoke_says 'key 27'
+    e2e_log "the prefix runs programs: code page, sound, fonts, OpenGL and keys"
+}
+
+# e2e_make_prefix: makes the prefix where it is missing or out of date, and
+# checks that programs run in it as the tests need.
 e2e_make_prefix() {
+    _e2e_make_prefix_once
+    _e2e_check_prefix_runs_programs
+}
+
+_e2e_make_prefix_once() {
     _e2e_open_session "${VELMORA_E2E_SCREEN:-1280x1024x24}"
     local stamp="$VELMORA_E2E_STATE_DIR/wineprefix.stamp" fingerprint
     fingerprint=$(_e2e_prefix_fingerprint)

@@ -101,6 +101,7 @@ _e2e_stop_programs() {
     _e2e_restore_registry
     if [ ${#_E2E_DRIVE_C_FOLDERS[@]} -gt 0 ]; then
         rm -rf "${_E2E_DRIVE_C_FOLDERS[@]}"
+        _E2E_DRIVE_C_FOLDERS=()
     fi
     return 0
 }
@@ -171,9 +172,12 @@ e2e_unix_path() {
 }
 
 # e2e_registry_value KEY NAME: the value as reg.exe shows it, or nothing when
-# the key or the value does not exist.
+# the key or the value does not exist (reg.exe then fails, which is no
+# failure here).
 e2e_registry_value() {
-    _e2e_wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
+    local shown
+    shown=$(_e2e_wine reg query "$1" /v "$2" 2>/dev/null) || return 0
+    tr -d '\r' <<<"$shown" |
         sed -n "s/^ *$(printf '%s' "$2" | sed 's/[.[\*^$]/\\&/g') *REG_[A-Z_]* *//p"
 }
 
@@ -211,7 +215,6 @@ _e2e_restore_registry() {
         fi || echo "[e2e] could not put back $key\\$name" >&2
     done
     _E2E_REGISTRY_UNDO=()
-_E2E_DRIVE_C_FOLDERS=()
     # The server writes the registry to the prefix's files when it ends.
     _e2e_stop_wine
 }

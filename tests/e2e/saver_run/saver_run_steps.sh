@@ -163,14 +163,14 @@ saver_key_ends_run() {
     e2e_log "key press to both processes gone: $SAVER_KEY_TO_END_MS ms"
 }
 
-# saver_expect_mp3_commands NAME FILE: FILE was opened by its quoted path and
-# played, then only the repeat timer's commands came, and at the end the file
-# was stopped and closed.
+# saver_expect_mp3_commands NAME FILE [AS]: FILE was opened by its quoted path
+# (or by the Windows path AS) and played, then only the repeat timer's
+# commands came, and at the end the file was stopped and closed.
 saver_expect_mp3_commands() {
     local commands between
     commands=$(saver_command_list "$1")
     saver_expect_lines "$1: opening commands" "$(head -n 2 <<<"$commands")" \
-        "open \"$(e2e_windows_path "$2")\" type MPEGVideo Alias MP3Play
+        "open \"${3:-$(e2e_windows_path "$2")}\" type MPEGVideo Alias MP3Play
 play MP3Play"
     saver_expect_lines "$1: closing commands" "$(tail -n 2 <<<"$commands")" "stop MP3Play
 close MP3Play"

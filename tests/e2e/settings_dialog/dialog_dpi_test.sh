@@ -2,7 +2,8 @@
 # At 144 dots per inch Velmora.scr, aware of the resolution, lays the dialog
 # out half as large again from its twips: the client area 719 x 378, every
 # control in its place at that resolution, the shading row by row over the
-# larger height, and the marks and buttons sharp, not stretched. The button
+# larger height, the marks half as large again (18 pixels) and the buttons
+# sharp, not stretched. The button
 # for the maker's page asks the system to open the read-me beside
 # Velmora.scr, as a build without a page of its own makes it do.
 # shellcheck source-path=SCRIPTDIR
@@ -37,6 +38,7 @@ dialog_activate
 shot=$(dialog_shot dialog.png)
 dialog_expect_gradients "$shot"
 dialog_expect_marks "$shot" 1
+dialog_expect_mark_size "$shot"
 dialog_expect_face "$shot" Cmd_BGM disabled
 dialog_expect_face "$shot" Cmd_Set enabled
 e2e_keep_artefact "$(dialog_crop "$shot" "$E2E_RUN_DIR/dialog_144.png")" \

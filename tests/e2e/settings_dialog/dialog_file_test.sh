@@ -4,8 +4,11 @@
 # of them; "..." asks for the file under the dialog's own title; a
 # double-click on a file lying over Set takes it and does not save; then a
 # typed path, the dialog's shading comes back where the chooser lay, and Set
-# saves kind 2 with the path. Opened again with /c:5678, the dialog shows what
-# was saved, and its close box ends it without writing.
+# saves kind 2 with the path. The typed path is 258 characters long: the
+# label shows its start and the file's name with "..." between them and the
+# whole path as its tooltip, and Set keeps it by its short form. Opened again
+# with /c:5678, the dialog shows what was saved, and its close box ends it
+# without writing.
 # Then a saver run plays the saved MP3 file.
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
@@ -22,9 +25,31 @@ readonly OPEN_TITLE="ﾌｧｲﾙを開く"
 e2e_begin
 saver_app
 saver_media
-mp3="$SAVER_MUSIC/night song.mp3"
+
+# The typed file lies deep in a music library: 258 characters as Windows
+# names it, more than the settings file keeps (255 bytes) and more than the
+# label's two lines hold.
+readonly LONG_PATH_LENGTH=258
+readonly FILE_NAME="night song.mp3"
+library="$E2E_RUN_DIR/Music Library/The Artist/Album Title (Deluxe Edition)"
+# The last folder takes what the path still needs after the folders above,
+# two backslashes and the file's name.
+above=$(e2e_windows_path "$library")
+room=$((LONG_PATH_LENGTH - ${#above} - 2 - ${#FILE_NAME}))
+[ "$room" -gt 8 ] || e2e_fail "the test's folder is too deep for a $LONG_PATH_LENGTH-character path"
+disc=$(printf 'Disc One, Bonus Tracks and Live Recordings %.0s' {1..8} | cut -c "1-$((room - 1))")x
+mkdir -p "$library/$disc"
+mp3="$library/$disc/$FILE_NAME"
+cp "$SAVER_MUSIC/$FILE_NAME" "$mp3"
 mp3_path=$(e2e_windows_path "$mp3")
+e2e_assert_equal "${#mp3_path}" "$LONG_PATH_LENGTH" "the typed path's length"
 saver_settings 1 12 ""
+
+# What lbl_Fname shows of the long path: its start, "...", and the file's
+# name.
+_file_shortened() {
+    _dialog_probe_says "dpi 96" && [[ $(dialog_fact file) == 'Z:\'*'...\night song.mp3' ]]
+}
 
 e2e_mousemove 2 2
 dialog_open first trace+exec
@@ -90,21 +115,28 @@ e2e_expect_running first 1
 e2e_log "a double-click over Set took the file and left the dialog open"
 
 dialog_open_chooser "$OPEN_TITLE" dialog_click Cmd_BGM
-xdotool type --delay 20 "$mp3_path"
+xdotool type --delay 10 "$mp3_path"
 e2e_key Return
 e2e_wait_no_window "$OPEN_TITLE"
-dialog_wait_fact "file $mp3_path"
+e2e_poll 5 _file_shortened || e2e_fail "lbl_Fname shows '$(dialog_fact file)'"
+shown=$(dialog_fact file)
+dialog_look look_chosen
+e2e_log "the $LONG_PATH_LENGTH-character path shows as $shown"
 # The open-file dialog lay right over the dialog: its shading is back.
 dialog_expect_gradients "$(dialog_shot after_open.png)"
 
 dialog_click Cmd_Set
 e2e_wait_exit first 10
 e2e_assert_equal "$E2E_EXIT_CODE" 0 "exit code after Set"
+saved=$(dialog_profile_writes first | sed -n 's/^BGMﾌｧｲﾙ=//p')
 saver_expect_lines "the writes, in order" "$(dialog_profile_writes first | sed 's/= /=/')" \
     "BGM区分=2
 BGMﾘﾋﾟｰﾄ=12
-BGMﾌｧｲﾙ=$mp3_path"
-e2e_log "the file chosen in the open-file dialog was saved with kind 2"
+BGMﾌｧｲﾙ=$saved"
+# Kept by its short form, which names the same file.
+[ "${#saved}" -le 255 ] && [[ $saved == *~* ]] || e2e_fail "the path was saved as '$saved'"
+[ "$(e2e_unix_path "$saved")" -ef "$mp3" ] || e2e_fail "'$saved' does not name $mp3_path"
+e2e_log "the file chosen in the open-file dialog was saved with kind 2 as $saved"
 
 # Opened again, by the switch with a window number after it, which the
 # dialog does not use: what was saved.
@@ -112,13 +144,24 @@ cp "$SAVER_APP/Velmora.ini" "$E2E_RUN_DIR/saved.ini"
 dialog_open second "" /c:5678
 dialog_look look_second
 e2e_assert_equal "$(dialog_fact repeat)" "enabled=0 text=12" "the combo box as saved"
-e2e_assert_equal "$(dialog_fact file)" "$mp3_path" "lbl_Fname as saved"
+e2e_assert_equal "$(dialog_fact file)" "$shown" "lbl_Fname as saved"
 dialog_activate
 shot=$(dialog_shot reopened.png)
 dialog_expect_marks "$shot" 2
 dialog_expect_face "$shot" Cmd_BGM enabled
 e2e_keep_artefact "$(dialog_crop "$shot" "$E2E_RUN_DIR/reopened_dialog.png")" \
     settings-dialog-file.png >/dev/null
+
+# The whole path is the label's tooltip.
+_tip_shown() {
+    e2e_run tip settings_dialog_probe.exe tip >/dev/null
+    [ "$(tr -d '\r' <"$(e2e_stdout tip)")" = "tip $mp3_path" ]
+}
+read -r tip_x tip_y <<<"$(dialog_point lbl_Fname 20 6)"
+e2e_mousemove "$tip_x" "$tip_y"
+sleep 0.2
+e2e_mousemove $((tip_x + 1)) "$tip_y"
+e2e_poll 5 _tip_shown || e2e_fail "the label's tooltip: $(tr -d '\r' <"$(e2e_stdout tip)")"
 
 # The close box sits at the right end of the caption bar.
 read -r left top width _ <<<"$(dialog_fact window)"
@@ -134,5 +177,5 @@ e2e_log "reopened as saved; the close box wrote nothing"
 saver_start saver /s
 saver_wait_run
 saver_key_ends_run saver
-saver_expect_mp3_commands saver "$mp3"
+saver_expect_mp3_commands saver "$mp3" "$saved"
 e2e_log "the saved MP3 file played in a saver run"

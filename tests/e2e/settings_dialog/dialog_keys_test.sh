@@ -2,7 +2,8 @@
 # The settings dialog from the keyboard alone, from its opening: the focus
 # starts on the chosen kind with its dotted rectangle; Tab and Shift+Tab go
 # round the kind, the track list while audio CD is chosen, "..." while a file
-# is chosen, and the three buttons; Up chooses audio CD and Return saves it.
+# is chosen, and the three buttons; a click on the greyed "..." leaves the
+# keyboard where it was; Up chooses audio CD and Return saves it.
 # Opened again: Escape closes the dropped-down track list first; Down Down
 # chooses the file row, Tab reaches "..." and Space opens the open-file
 # dialog; Escape closes it and then the dialog, which leaves Velmora.ini byte
@@ -83,6 +84,12 @@ done
 e2e_assert_equal "$(e2e_image_difference "$E2E_RUN_DIR/kind_masked.png" \
     "$E2E_RUN_DIR/other_masked.png")" 0 "pixels that differ beside the focused label"
 e2e_log "the focus starts on the kind, with its dotted rectangle; Tab goes round"
+
+# A click on the greyed "..." leaves the keyboard on the kind, where the
+# arrow keys go on choosing.
+dialog_click Cmd_BGM
+sleep 0.3
+dialog_wait_fact "focus lbl_BGM0"
 
 # Up: audio CD, with the track list in the round; Up again stays there.
 keys Up

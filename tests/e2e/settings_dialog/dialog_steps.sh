@@ -167,6 +167,25 @@ dialog_mark() {
         else print "none" }'
 }
 
+# dialog_expect_mark_size FILE: each mark is as large as its 180 twips at the
+# dialog's resolution: its last column, halfway down, still shows the mark's
+# blue-grey border, the column after it the panel's grey.
+dialog_expect_mark_size() {
+    local dpi size kind point rgb
+    dpi=$(dialog_fact dpi)
+    size=$(((180 * dpi + 720) / 1440))
+    for kind in 0 1 2; do
+        for column in $((size - 1)) "$size"; do
+            point=$(dialog_point "Img_BGM$kind" "$column" $((size / 2)))
+            # shellcheck disable=SC2086 # X and Y
+            rgb=$(dialog_pixel "$1" $point)
+            awk -v c="$rgb" -v mark=$((column < size)) 'BEGIN {
+                split(c, x, " "); exit !((x[3] - x[1] > 25) == mark) }' ||
+                e2e_fail "the mark of kind $kind at $dpi dpi is not $size pixels wide: column $column shows $rgb"
+        done
+    done
+}
+
 # dialog_expect_marks FILE KIND: only Img_BGM(KIND) is selected.
 dialog_expect_marks() {
     local kind expected

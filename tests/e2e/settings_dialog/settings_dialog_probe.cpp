@@ -9,6 +9,8 @@
 //   settings_dialog_probe cancel-chooser   (as its Cancel button would)
 //   settings_dialog_probe chooser-filter   (prints "filter TEXT", the file type shown)
 //   settings_dialog_probe close-message    (as the message box's OK would)
+//   settings_dialog_probe tip              (prints "tip TEXT", the dialog's tooltip
+//                                           on the screen, or "tip none")
 //   settings_dialog_probe place-chooser X Y
 //       moves the open-file dialog so that the first item of its file list
 //       lies at screen point X, Y; prints "item X Y" where it now lies
@@ -31,6 +33,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dialog_font.h"
@@ -297,7 +300,19 @@ void LookAtRepeat(HWND panel) {
     Expect(items == expected, "the items: empty, then 1 to 30");
     std::printf("repeat enabled=%d text=%s\n", IsWindowEnabled(repeat) ? 1 : 0,
                 Utf8(TextOf(repeat)).c_str());
-    std::printf("file %s\n", Utf8(TextOf(GetDlgItem(panel, ids::lbl_Fname))).c_str());
+}
+
+// What lbl_Fname shows, which must fit it: a path too long for its lines is
+// shortened rather than cut off.
+void LookAtFile(HWND panel, int dpi) {
+    const HWND label = GetDlgItem(panel, ids::lbl_Fname);
+    const std::wstring text = TextOf(label);
+    std::printf("file %s\n", Utf8(text).c_str());
+    RECT room;
+    GetClientRect(label, &room);
+    const int height = text.empty() ? 0 : CaptionExtent(text, dpi, room.right);
+    Expect(height <= room.bottom, "lbl_Fname's lines are " + std::to_string(height) +
+                                      " high, the label " + std::to_string(room.bottom));
 }
 
 // The control that has the dialog thread's keyboard focus, by name; the
@@ -353,8 +368,31 @@ int Look() {
     LookAtWindow(dialog, dpi);
     LookAtControls(dialog, panel, dpi);
     LookAtRepeat(panel);
+    LookAtFile(panel, dpi);
     LookAtFocus(dialog, panel);
     return Summary();
+}
+
+// The dialog's tooltip that is on the screen: a window of its own, owned by
+// the dialog. It answers with the text it shows.
+BOOL CALLBACK FindShownTip(HWND window, LPARAM found) {
+    auto* tip = reinterpret_cast<std::pair<HWND, HWND>*>(found);
+    if (ClassOf(window) == "tooltips_class32" && IsWindowVisible(window) &&
+        GetWindow(window, GW_OWNER) == tip->first) {
+        tip->second = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+int Tip() {
+    std::pair<HWND, HWND> tip{FindWindowA(nullptr, kSettingsDialogTitle), nullptr};
+    if (tip.first != nullptr) {
+        EnumWindows(FindShownTip, reinterpret_cast<LPARAM>(&tip));
+    }
+    std::printf("tip %s\n", tip.second != nullptr ? Utf8(TextOf(tip.second)).c_str() : "none");
+    std::fflush(stdout);
+    return 0;
 }
 
 BOOL CALLBACK FindFileList(HWND child, LPARAM found) {
@@ -440,6 +478,9 @@ int main(int argc, char** argv) {
         const HWND box = FindWindowA("#32770", kApplicationTitle);
         return box != nullptr && PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0) ? 0
                                                                                                 : 1;
+    }
+    if (command == "tip") {
+        return Tip();
     }
     if (command == "cancel-chooser") {
         return CancelChooser();

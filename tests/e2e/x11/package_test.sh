@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The Debian package of the hack, as a Linux user meets it: its files and
-# fields, `apt-get install ./velmora_<version>_<arch>.deb`, the installed hack
+# fields, what lintian says of it (no error, no warning),
+# `apt-get install ./velmora_<version>_<arch>.deb` with what it recommends
+# (XScreenSaver and its GL visual finder, which "GL:" entries need), the installed hack
 # chosen by an ordinary user's ~/.xscreensaver by its name alone and shown by
 # the real XScreenSaver, and `apt-get remove`, which must leave none of the
 # package's files. The package is removed when the test ends, however it ends.
@@ -11,13 +13,14 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib/saver_user.sh"
 
 saver_require
 _e2e_require_variables VELMORA_DEB_FILE VELMORA_E2E_STATE_DIR
-for tool in apt-get dpkg dpkg-deb dpkg-query; do
+for tool in apt-get dpkg dpkg-deb dpkg-query lintian; do
     command -v "$tool" >/dev/null || e2e_fail "$tool is not installed"
 done
 deb=$VELMORA_DEB_FILE
 [ -f "$deb" ] || e2e_fail "no $deb: cmake --build --preset native --target deb"
 
 readonly FILES="/usr/libexec/xscreensaver/velmora
+/usr/share/doc/velmora/changelog.gz
 /usr/share/doc/velmora/copyright
 /usr/share/xscreensaver/config/velmora.xml"
 
@@ -52,13 +55,18 @@ name=$(basename "$deb")
 e2e_assert_equal "$(field Package)_$(field Version)_$(field Architecture).deb" "$name" \
     "the file's name from the package's fields"
 e2e_assert_equal "$(field Architecture)" "$(dpkg --print-architecture)" "architecture"
-e2e_assert_equal "$(field Recommends)" xscreensaver "Recommends"
+e2e_assert_equal "$(field Recommends)" "xscreensaver, xscreensaver-gl" "Recommends"
 depends=$(field Depends)
 for library in libc6 libx11-6 libgl1 libstdc++6; do
     [[ ", $depends," =~ [,|]\ "$library"[\ ,] ]] || e2e_fail "Depends lacks $library: $depends"
 done
-[ -n "$(field Maintainer)" ] || e2e_fail "the package has no maintainer"
+[[ $(field Maintainer) =~ ^[^\<]+\ \<[^@\>]+@[^@\>]+\>$ ]] ||
+    e2e_fail "the maintainer is not a name and an address: $(field Maintainer)"
 [[ $(field Description) == *XScreenSaver* ]] || e2e_fail "description: $(field Description)"
+changelog=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/velmora/changelog.gz | zcat)
+[[ $(head -n 1 <<<"$changelog") == "velmora ($(field Version)) "* ]] ||
+    e2e_fail "the changelog's last entry is not this version's: $(head -n 1 <<<"$changelog")"
+lintian_says=$(lintian --fail-on error,warning "$deb" 2>&1) || e2e_fail "lintian: $lintian_says"
 
 e2e_begin
 e2e_log "$name: $(echo "$FILES" | tr '\n' ' '); Depends: $depends"
@@ -75,6 +83,10 @@ installed || e2e_fail "apt-get install ./$name left velmora not installed"
 e2e_assert_equal "$(dpkg-query -L velmora | while read -r f; do [ -d "$f" ] || echo "$f"; done | sort)" \
     "$FILES" "files that dpkg lists for the installed package"
 [ -x /usr/libexec/xscreensaver/velmora ] || e2e_fail "the installed hack is not executable"
+for recommended in xscreensaver xscreensaver-gl; do
+    dpkg-query -W -f='${Status}\n' "$recommended" 2>/dev/null | grep -qx 'install ok installed' ||
+        e2e_fail "$recommended was not installed with the package"
+done
 e2e_log "installed with apt-get install ./$name"
 
 # By its name alone: XScreenSaver looks for its hacks where the package put it.

@@ -107,13 +107,16 @@ class CommandTest : public ::testing::Test, public ButtonRig {};
 // enabled button.
 const std::map<Event, std::array<const char*, 5>> kTransitions = {
     {Event::Move, {"0", "2 HighLight", "2", "4 HighLightSelect", "4"}},
-    {Event::LeftDown, {"0 Pressed", "1 Pressed", "2 Pressed", "3 Pressed", "4 Pressed"}},
-    {Event::LeftUp, {"0 Click", "1 Click", "2 Normal Click", "3", "4 HighLightSelect Click"}},
+    {Event::LeftDown, {"0 Pressed", "2 Pressed", "2 Pressed", "4 Pressed", "4 Pressed"}},
+    // After its press, which shows the cursor is on the control.
+    {Event::LeftUp,
+     {"0 Click", "2 Normal Click", "2 Normal Click", "4 HighLightSelect Click",
+      "4 HighLightSelect Click"}},
     {Event::RightUp, {"0 Click", "1 Click", "2 Click", "3", "4 Click"}},
     {Event::StrayLeftUp, {"0", "1", "2 Normal", "3", "4 HighLightSelect"}},
     {Event::StrayRightUp, {"0", "1", "2", "3", "4"}},
     {Event::FocusGained, {"3 Selected", "3 Selected", "4 Pressed", "3 Selected", "3 Selected"}},
-    {Event::FocusLost, {"1 Normal", "1", "1 Normal", "1 Normal", "1 Normal"}},
+    {Event::FocusLost, {"1 Normal", "1", "2", "1 Normal", "2 HighLight"}},
     {Event::TickOutside, {"0", "1", "1 Normal", "3", "3 Selected"}},
     {Event::Resize, {"0 Normal", "1 Normal", "2 Normal", "3 Normal", "4 Normal"}},
 };
@@ -206,24 +209,48 @@ TEST_F(CommandTest, ClickPaths) {
     command.MouseMove(0, 0, 1, 1);
     EXPECT_EQ(canvas.taken(), (Strings{"Normal", "HighLight"}));
 
-    // Focus from the keyboard while the cursor rests on the button: a press
-    // and release with no move between give Pressed and no Click.
-    command.LostFocus();
+    // Focus from the keyboard while the cursor rests on the button (a tick
+    // saw another window over it, which has gone): a press and release with
+    // no move between click.
     send(Event::TickOutside);
     command.GotFocus();
     canvas.taken();
     command.MouseDown(kLeftButton, 0, 1, 1);
     command.MouseUp(kLeftButton, 0, 1, 1);
-    EXPECT_EQ(canvas.taken(), Strings{"Pressed"});
-    EXPECT_EQ(port.clicks, 4);
+    EXPECT_EQ(canvas.taken(), (Strings{"Pressed", "HighLightSelect"}));
+    EXPECT_EQ(port.clicks, 5);
+
+    // Tab takes the focus past the button under the resting cursor: the
+    // hover stays, and a press (which brings the focus back) and release
+    // click.
+    command.LostFocus();
+    command.GotFocus();
+    command.LostFocus();
+    EXPECT_EQ(canvas.taken(), (Strings{"HighLight", "Pressed", "HighLight"}));
+    command.MouseDown(kLeftButton, 0, 1, 1);
+    command.GotFocus();
+    command.MouseUp(kLeftButton, 0, 1, 1);
+    EXPECT_EQ(canvas.taken(), (Strings{"Pressed", "Pressed", "HighLightSelect"}));
+    EXPECT_EQ(port.clicks, 6);
 
     // The caption passes its events on: a move, press and release on it are
     // the control's own.
+    send(Event::TickOutside);
+    canvas.taken();
     command.LblMsg_MouseMove(0, 0, 1, 1);
     command.LblMsg_MouseDown(kLeftButton, 0, 1, 1);
     command.LblMsg_MouseUp(kLeftButton, 0, 1, 1);
     EXPECT_EQ(canvas.taken(), (Strings{"HighLightSelect", "Pressed", "HighLightSelect"}));
-    EXPECT_EQ(port.clicks, 5);
+    EXPECT_EQ(port.clicks, 7);
+}
+
+TEST_F(CommandTest, OnlyAnEnabledButtonTakesTheFocusFromALeftPress) {
+    load();
+    command.Initialize();
+    EXPECT_TRUE(command.TakesFocusOnPress(kLeftButton));
+    EXPECT_FALSE(command.TakesFocusOnPress(kRightButton));
+    command.setEnabled(false);
+    EXPECT_FALSE(command.TakesFocusOnPress(kLeftButton));
 }
 
 TEST_F(CommandTest, AClickTakesThePressAndTheReleaseOfTheSameButtonOnTheControl) {

@@ -67,6 +67,10 @@ class FakeStartupPlatform : public StartupPlatform {
         log.push_back(std::string("FindWindow ") + title);
         return windows.count(title) != 0;
     }
+    bool claimSaverRun() override {
+        log.push_back("ClaimSaverRun");
+        return !saverRunClaimed;
+    }
     void showMessage(const char* text, const char* caption) override {
         log.push_back("MessageBox");
         messages.push_back({text, caption});
@@ -113,6 +117,7 @@ class FakeStartupPlatform : public StartupPlatform {
     std::set<std::string> windows;
     std::int32_t cursorCount = 0;
     bool saverRunLoads = true;
+    bool saverRunClaimed = false;  // by another program
     FakeProfile profilePort;
     FakeFiles filesPort;
     FakePathBytes pathBytesPort;

@@ -226,35 +226,69 @@ TEST(SettingsDialog, TheFileChoiceAsksWithTheFilterAndKeepsEverythingWhenCancell
 TEST(SettingsDialog, APathTooLongToKeepIsSaidAndChangesNothing) {
     const std::string longest = "C:\\" + std::string(252, 'a');  // 255 bytes
     const std::string tooLong = longest + "b";
+    // The open-file dialog takes up to 259 characters; their short form may
+    // fit where they do not.
+    const std::string longestChosen = "C:\\" + std::string(256, 'c');  // 259 bytes
+    const std::string shortForm = "C:\\CCCCCC~1";
+    const std::string old = "C:\\Music\\old.mp3";
     struct Case {
         std::int32_t result;
         std::uint32_t error;
         std::string chosen;
+        std::string shortForm;  // empty: none
         Strings calls;
+        std::string kept;
     };
     const Case cases[] = {
         {0,
          0x3003,
          "",
+         "",
          {"GetOpenFileNameW", "CommDlgExtendedError",
-          std::string("MessageBox ") + kChosenPathTooLong}},
+          std::string("MessageBox ") + kChosenPathTooLong},
+         old},
         {1,
          0,
          tooLong,
-         {"GetOpenFileNameW", std::string("MessageBox ") + kChosenPathTooLong + " | " + tooLong}},
-        {0, 0x3002, "", {"GetOpenFileNameW", "CommDlgExtendedError"}},  // another failure
-        {1, 0, longest, {"GetOpenFileNameW", "lbl_Fname.Caption := \"" + longest + "\""}},
+         "",
+         {"GetOpenFileNameW", std::string("MessageBox ") + kChosenPathTooLong + " | " + tooLong},
+         old},
+        // A short form as long as the path is no better.
+        {1,
+         0,
+         tooLong,
+         tooLong,
+         {"GetOpenFileNameW", std::string("MessageBox ") + kChosenPathTooLong + " | " + tooLong},
+         old},
+        {0, 0x3002, "", "", {"GetOpenFileNameW", "CommDlgExtendedError"}, old},  // another failure
+        {1,
+         0,
+         longest,
+         "",
+         {"GetOpenFileNameW", "lbl_Fname.Caption := \"" + longest + "\""},
+         longest},
+        {1,
+         0,
+         longestChosen,
+         shortForm,
+         {"GetOpenFileNameW", "lbl_Fname.Caption := \"" + longestChosen + "\""},
+         shortForm},
     };
     for (const Case& c : cases) {
-        Dialog d(2, 0, "C:\\Music\\old.mp3");
+        Dialog d(2, 0, old);
         d.dialog.Load();
         d.calls();
         d.port.openResult = c.result;
         d.port.openError = c.error;
-        d.port.chosenFile = std::wstring(c.chosen.begin(), c.chosen.end());
+        const std::wstring chosen(c.chosen.begin(), c.chosen.end());
+        d.port.chosenFile = chosen;
+        if (!c.shortForm.empty()) {
+            d.port.pathBytesPort.shortForms[chosen] =
+                std::wstring(c.shortForm.begin(), c.shortForm.end());
+        }
         d.dialog.Cmd_BGM_Click();
         EXPECT_EQ(d.calls(), c.calls) << c.chosen.size() << " bytes, error " << c.error;
-        EXPECT_EQ(d.state.settings.BGM_File, c.chosen == longest ? longest : "C:\\Music\\old.mp3");
+        EXPECT_EQ(d.state.settings.BGM_File, c.kept) << c.chosen.size() << " bytes";
     }
 }
 

@@ -83,7 +83,8 @@ TEST_F(MainTest, APreviewOfNoWindowEndsAtOnce) {
 TEST_F(MainTest, SaverRunHidesTheCursorAndLoadsTheRunWindow) {
     for (const char* commandLine : {"/s", "/S", "-s"}) {
         EXPECT_EQ(run(commandLine), AfterMain::kRunMessageLoop) << commandLine;
-        EXPECT_EQ(afterInstanceCheck(), (std::vector<std::string>{"ShowCursor FALSE", "SaverRun"}));
+        EXPECT_EQ(afterInstanceCheck(),
+                  (std::vector<std::string>{"ClaimSaverRun", "ShowCursor FALSE", "SaverRun"}));
         EXPECT_EQ(state.SavedCursorCount, -1);
         // The run sees the count already saved.
         EXPECT_EQ(platform.cursorAtRun, std::optional<std::int32_t>(-1));
@@ -100,8 +101,28 @@ TEST_F(MainTest, SaverRunHidesTheCursorAndLoadsTheRunWindow) {
 
 TEST_F(MainTest, EmptyCommandLineRunsWithoutTouchingTheCursor) {
     EXPECT_EQ(run(""), AfterMain::kRunMessageLoop);
-    EXPECT_EQ(afterInstanceCheck(), std::vector<std::string>{"SaverRun"});
+    EXPECT_EQ(afterInstanceCheck(), (std::vector<std::string>{"ClaimSaverRun", "SaverRun"}));
     EXPECT_EQ(state.SavedCursorCount, std::nullopt);
+}
+
+// Two runs started together both find no run window yet; the one that comes
+// second finds the run claimed and ends before it reads anything.
+TEST_F(MainTest, ARunAlreadyClaimedEndsTheSecondRunSilently) {
+    platform.saverRunClaimed = true;
+    for (const char* commandLine : {"/s", ""}) {
+        EXPECT_EQ(run(commandLine), AfterMain::kEnd) << commandLine;
+        EXPECT_EQ(afterInstanceCheck(), std::vector<std::string>{"ClaimSaverRun"});
+        EXPECT_TRUE(platform.profilePort.reads.empty());
+        EXPECT_TRUE(platform.filesPort.asked.empty());
+        EXPECT_EQ(state.SavedCursorCount, std::nullopt);
+    }
+    // The dialog, the preview and the other modes claim nothing.
+    EXPECT_EQ(run("/c"), AfterMain::kEnd);
+    EXPECT_EQ(afterInstanceCheck(), std::vector<std::string>{"Dialog"});
+    EXPECT_EQ(run("/p 1234"), AfterMain::kRunMessageLoop);
+    EXPECT_TRUE(afterInstanceCheck().empty());
+    EXPECT_EQ(run("/a 1234"), AfterMain::kEnd);
+    EXPECT_TRUE(afterInstanceCheck().empty());
 }
 
 TEST_F(MainTest, ConfigurationShowsTheDialogOverTheSettingsThenEnds) {
@@ -144,7 +165,11 @@ TEST_F(MainTest, AMissingRendererIsTheOneMessageInTheUsersLanguage) {
         platform.language = c.language;
         for (const char* commandLine : {"/s", "", "/c", "/a 1234"}) {
             EXPECT_EQ(run(commandLine), AfterMain::kEnd) << commandLine;
-            EXPECT_EQ(afterInstanceCheck(), std::vector<std::string>{"MessageBox"}) << commandLine;
+            const bool saverRun = commandLine[0] == '\0' || commandLine[1] == 's';
+            const std::vector<std::string> expected =
+                saverRun ? std::vector<std::string>{"ClaimSaverRun", "MessageBox"}
+                         : std::vector<std::string>{"MessageBox"};
+            EXPECT_EQ(afterInstanceCheck(), expected) << commandLine;
             ASSERT_EQ(platform.messages.size(), 1u);
             EXPECT_EQ(platform.messages[0].text, c.text) << std::hex << c.language;
             // The caption is the application's title in every language.
@@ -203,7 +228,8 @@ TEST_F(MainTest, AFolderNamedInAnyScriptFindsTheRendererAndItsSettings) {
             << c.name;
         ASSERT_EQ(platform.profilePort.reads.size(), 3u) << c.name;
         EXPECT_EQ(platform.profilePort.reads[0].file, c.settingsFolder + "\\Velmora.ini") << c.name;
-        EXPECT_EQ(afterInstanceCheck(), (std::vector<std::string>{"ShowCursor FALSE", "SaverRun"}));
+        EXPECT_EQ(afterInstanceCheck(),
+                  (std::vector<std::string>{"ClaimSaverRun", "ShowCursor FALSE", "SaverRun"}));
     }
 }
 
