@@ -3,6 +3,7 @@
 #include "gl_headers.h"
 #include "particle_geometry.h"
 #include "view_fit.h"
+#include "window_space.h"
 
 namespace {
 
@@ -65,13 +66,7 @@ DiscRim implementationsRim() {
     if (viewport[2] < kProbeSide || viewport[3] < kProbeSide) {
         return DiscRim::kHard;
     }
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0.0, viewport[2], 0.0, viewport[3], -1.0, 1.0);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
+    beginWindowSpace(viewport[2], viewport[3]);
     glClear(GL_COLOR_BUFFER_BIT);
     glPointSize(kProbeSize);
     glBegin(GL_POINTS);
@@ -79,10 +74,7 @@ DiscRim implementationsRim() {
     // Off the pixel grid, so that the rim crosses pixels at all distances.
     glVertex2f(kProbeSide / 2.0f + 0.3f, kProbeSide / 2.0f - 0.2f);
     glEnd();
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
+    endWindowSpace();
 
     GLubyte pixels[kProbeSide * kProbeSide * 4] = {};
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
