@@ -4,6 +4,7 @@
 
 #include "painting_settings_file.h"
 #include "renderer_settings.h"
+#include "setup_log.h"
 #include "view_fit.h"
 
 bool LivePreview::start(HWND window, HWND host, PixelFormatRequest choice) {
@@ -34,6 +35,7 @@ bool LivePreview::start(HWND window, HWND host, PixelFormatRequest choice) {
         surface_.reset();
         return false;
     }
+    logSetUp(*surface_, *painting_);
     return true;
 }
 
