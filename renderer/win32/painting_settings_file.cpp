@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "painting_keys.h"
 #include "painting_look.h"
 
@@ -17,23 +15,6 @@ std::wstring wideAscii(const char* text) {
 }
 
 }  // namespace
-
-std::wstring runningProgramFolder() {
-    std::vector<wchar_t> path(MAX_PATH);
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) {
-            return {};
-        }
-        if (length < path.size()) {
-            const std::wstring program(path.data(), length);
-            const std::size_t slash = program.find_last_of(L'\\');
-            return slash == std::wstring::npos ? std::wstring() : program.substr(0, slash);
-        }
-        path.resize(path.size() * 2);
-    }
-}
 
 RendererSettings readRendererSettings(const std::wstring& programFolder, std::uint32_t seed) {
     // The keys and values are plain ASCII, which the wide functions read

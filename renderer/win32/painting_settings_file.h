@@ -4,10 +4,7 @@
 #include <string>
 
 #include "renderer_settings.h"
-
-// The folder of the running program as the system names it, without a
-// trailing backslash: where Velmora.dll and Velmora.scr find Velmora.ini.
-std::wstring runningProgramFolder();
+#include "running_program.h"
 
 // The painting's settings as Velmora.ini in `programFolder` chooses them (see
 // painting_keys.h), with a preset drawn from `seed` where it asks for one at
