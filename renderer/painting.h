@@ -79,6 +79,8 @@ class Painting {
     // For tools and tests that look into the simulation between frames.
     std::vector<Flow>& flows() { return flows_.flows(); }
 
+    const RendererSettings& settings() const { return flows_.applied().fixed; }
+
   private:
     ParticleScale particleScale() const;
     void paintStep();
@@ -91,7 +93,6 @@ class Painting {
     void startTrailFromBlack();
     void fadeLastPicture();
 
-    const RendererSettings& settings() const { return flows_.applied().fixed; }
     const DerivedValues& derived() const { return flows_.applied().derived; }
 
     GraphicsSurface& surface_;

@@ -31,14 +31,14 @@ void logSetUp(const WglSurface& surface, const Painting& painting) {
                       static_cast<double>(sizing.largest),
                       sizing.limited() ? ": larger sizes drawn at the largest" : "");
     }
-    char line[512];
+    char line[768];
     std::snprintf(line, sizeof(line),
-                  "Velmora: pixel format %d, %s, %s; refresh %d Hz, swap interval %d%s%s\n",
+                  "Velmora: pixel format %d, %s, %s; refresh %d Hz, swap interval %d%s%s; %s\n",
                   format.index, swapPromise(format),
                   painting.keepsPicture() ? "the painting keeps a copy of each frame"
                                           : "no copy of the frame",
                   surface.refreshHz(), surface.swapInterval(),
                   surface.swapControlled() ? "" : " (no swap control: the program paces itself)",
-                  sizes);
+                  sizes, settingsText(painting.settings()).c_str());
     OutputDebugStringA(line);
 }

@@ -7,5 +7,5 @@
 // set-up took: the view, the pixel format and whether the painting keeps its
 // own copy of each frame, the refresh rate and swap interval, and the size
 // of points or lines, where the implementation cannot draw them as large as
-// the screen asks.
+// the screen asks; and the painting's settings.
 void logSetUp(const WglSurface& surface, const Painting& painting);

@@ -5,6 +5,7 @@
 
 #include "close_rules.h"
 #include "cover_windows.h"
+#include "painting_settings_file.h"
 #include "renderer_program.h"
 #include "renderer_settings.h"
 #include "saver_titles.h"
@@ -38,9 +39,13 @@ class SystemCursor : public CursorSource {
 // WM_CREATE's part: the settings, the title, the priority and the graphics.
 // False when the painting's memory cannot be had; what was made is released.
 bool startPainting(HWND window) {
+    // The same second seeds the painting and draws a preset where the
+    // settings ask for one at random.
+    const std::uint32_t seed = calendarTime();
     try {
+        const RendererSettings settings = readRendererSettings(runningProgramFolder(), seed);
         program.surface = std::make_unique<WglSurface>(window);
-        program.painting = std::make_unique<Painting>(*program.surface, RendererSettings{});
+        program.painting = std::make_unique<Painting>(*program.surface, settings);
     } catch (const std::bad_alloc&) {
         program.surface.reset();
         return false;
@@ -48,7 +53,7 @@ bool startPainting(HWND window) {
     SetWindowTextA(window, kRendererTitle);
     // The painting takes whatever the machine leaves over.
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
-    if (!program.painting->initGraphics(calendarTime())) {
+    if (!program.painting->initGraphics(seed)) {
         program.painting.reset();
         program.surface.reset();
         return false;

@@ -2,6 +2,7 @@
 // XScreenSaver names, a window given by id, the root window, or a window of
 // its own.
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -12,6 +13,7 @@
 #include "hack_options.h"
 #include "hack_window.h"
 #include "painting.h"
+#include "painting_look.h"
 #include "renderer_settings.h"
 #include "stop_signal.h"
 #include "x_errors.h"
@@ -55,9 +57,11 @@ int main(int argc, char** argv) {
 
     int status = 0;
     {
+        // The same second seeds the painting and draws a random preset.
+        const std::uint32_t seed = calendarTime();
         GlxSurface surface(display, target.window, target.config);
-        Painting painting(surface, RendererSettings{});
-        const bool made = painting.initGraphics(calendarTime());
+        Painting painting(surface, settingsForLook(lookOfOptions(options, seed)));
+        const bool made = painting.initGraphics(seed);
         if (!made || !surface.ready()) {
             const std::string xError = takeXError(display);
             status = fail("no OpenGL context for the window" +
@@ -75,10 +79,11 @@ int main(int argc, char** argv) {
                         ? "the swap keeps the picture while the back buffer's age is 1"
                         : "the swap keeps the picture";
                 const ParticleSizing sizing = painting.particleSizing();
-                std::fprintf(stderr, "velmora: %dx%d, %s%s\n", size.right, size.bottom, keeping,
+                std::fprintf(stderr, "velmora: %dx%d, %s%s; %s\n", size.right, size.bottom, keeping,
                              sizing.limited() ? "; points and lines larger than the GL draws are "
                                                 "drawn at its largest size"
-                                              : "");
+                                              : "",
+                             settingsText(painting.settings()).c_str());
                 if (overlay.load(display)) {
                     surface.setOverlay([&overlay] { overlay.draw(); });
                 } else {

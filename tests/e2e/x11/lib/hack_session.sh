@@ -96,16 +96,3 @@ e2e_expect_painting() {
     echo "$second"
 }
 
-# e2e_wait_lit FILE REGION [SECONDS=10]: waits until a screenshot's region is
-# lit; the painting starts on black and needs some frames to fill.
-e2e_wait_lit() {
-    local file=$1 region=$2 seconds=${3:-10}
-    e2e_poll "$seconds" _e2e_region_lit "$file" "$region" ||
-        e2e_fail "$region of the screen stayed black for $seconds s"
-}
-
-_e2e_region_lit() {
-    local shot
-    shot=$(e2e_screenshot "$1")
-    awk -v mean="$(e2e_image_mean "$shot" "$2")" 'BEGIN { exit !(mean > 0.01) }'
-}
