@@ -118,8 +118,9 @@ TEST(LossySwap, ViewProjectionAndKeptPictureFollowANewSize) {
             painting.drawFrame();
         }
         // Wider than before (within the 8 : 3 the trail's quad covers), and
-        // of a size the old textures would not fit.
-        painting.resize(ClientRect{0, 0, 240, 100});
+        // of a size the old textures would not fit: the lower left part of
+        // the surface, whose client rows count from the top.
+        painting.resize(ClientRect{0, 140, 240, 240});
         GLint viewport[4];
         glGetIntegerv(GL_VIEWPORT, viewport);
         EXPECT_EQ(viewport[2], 240);
