@@ -11,6 +11,8 @@
 inline constexpr char kKeyKind[] = "BGM\x8b\xe6\x95\xaa";             // BGM区分
 inline constexpr char kKeyRepeatTrack[] = "BGM\xd8\xcb\xdf\xb0\xc4";  // BGMﾘﾋﾟｰﾄ
 inline constexpr char kKeyFile[] = "BGM\xcc\xa7\xb2\xd9";             // BGMﾌｧｲﾙ
+// Which monitors the saver paints, in the same section.
+inline constexpr char kKeyMonitors[] = "\xd3\xc6\xc0\xb0\x8b\xe6\x95\xaa";  // ﾓﾆﾀｰ区分
 
 // Shown when the renderer is not beside Velmora.scr.
 // Velmora.dll が Velmora.scr と同じﾌｫﾙﾀﾞに見つかりません！
@@ -74,6 +76,7 @@ inline constexpr JapaneseText kJapaneseTexts[] = {
     {"kKeyKind", kKeyKind},
     {"kKeyRepeatTrack", kKeyRepeatTrack},
     {"kKeyFile", kKeyFile},
+    {"kKeyMonitors", kKeyMonitors},
     {"kMissingRenderer", kMissingRenderer},
     {"kNoCommand", kNoCommand},
     {"kNoErrorText", kNoErrorText},

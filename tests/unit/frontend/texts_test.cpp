@@ -14,6 +14,7 @@ const std::map<std::string, std::string> kReadable = {
     {"kKeyKind", "BGM区分"},
     {"kKeyRepeatTrack", "BGMﾘﾋﾟｰﾄ"},
     {"kKeyFile", "BGMﾌｧｲﾙ"},
+    {"kKeyMonitors", "ﾓﾆﾀｰ区分"},
     {"kMissingRenderer", "Velmora.dll が Velmora.scr と同じﾌｫﾙﾀﾞに見つかりません！"},
     {"kNoCommand", "コマンド文字列が指定されていません"},
     {"kNoErrorText", "Error (文字列が取れません)"},
