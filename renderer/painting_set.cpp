@@ -39,7 +39,9 @@ bool PaintingSet::initGraphics(const std::vector<ClientRect>& areas, std::uint32
     try {
         areas_ = areas;
         for (std::size_t i = 0; i < areas.size(); ++i) {
-            if (!addPainting(areas[i], paintingSeed(seed, i)) && paintings_.empty()) {
+            // The paintings stay in the order of their parts: the first that
+            // fails ends the list.
+            if (!addPainting(areas[i], paintingSeed(seed, i))) {
                 break;
             }
         }

@@ -29,8 +29,9 @@ class PaintingSet {
     // Makes the surface's context and one painting for each part, in the
     // client area's coordinates, the one at index i seeded with
     // paintingSeed(seed, i). False when not even the first painting could be
-    // set up: nothing is left then. A later painting that cannot have its
-    // memory is left out, and its part stays black.
+    // set up: nothing is left then. Where a later painting cannot have its
+    // memory, it and those after it are left out, and their parts stay
+    // black.
     bool initGraphics(const std::vector<ClientRect>& areas, std::uint32_t seed);
 
     // The parts after a display change. The paintings that keep a part go on

@@ -1,5 +1,6 @@
 #include "win32_startup_platform.h"
 
+#include "program_path.h"
 #include "saver_run_window.h"
 #include "settings_dialog_window.h"
 #include "shift_jis_text.h"
@@ -33,24 +34,7 @@ bool Win32StartupPlatform::claimSaverRun() {
 }
 
 std::wstring Win32StartupPlatform::programPath() {
-    // Grown until the whole path fits: a folder deeper than MAX_PATH would
-    // otherwise be cut and name the wrong place.
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) {
-            return {};
-        }
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        if (path.size() >= 32768) {
-            return {};
-        }
-        path.resize(path.size() * 2);
-    }
+    return RunningProgramPath();
 }
 
 std::uint16_t Win32StartupPlatform::userLanguage() {

@@ -21,9 +21,10 @@ const char* swapPromise(const PixelFormatInUse& format) {
 
 }  // namespace
 
-void logSetUp(const WglSurface& surface, const Painting& painting) {
+void logSetUp(const WglSurface& surface, const PaintingSet& paintings,
+              const MonitorLayout& layout) {
     const PixelFormatInUse& format = surface.pixelFormat();
-    const ParticleSizing sizing = painting.particleSizing();
+    const ParticleSizing sizing = paintings.painting(0).particleSizing();
     char sizes[160] = "";
     if (sizing.nearest > 0.0f) {
         std::snprintf(sizes, sizeof(sizes), "; sizes x%.2f, nearest %.1f px of at most %.1f%s",
@@ -35,10 +36,19 @@ void logSetUp(const WglSurface& surface, const Painting& painting) {
     std::snprintf(line, sizeof(line),
                   "Velmora: pixel format %d, %s, %s; refresh %d Hz, swap interval %d%s%s\n",
                   format.index, swapPromise(format),
-                  painting.keepsPicture() ? "the painting keeps a copy of each frame"
-                                          : "no copy of the frame",
+                  paintings.keepsPicture() ? "the painting keeps a copy of each frame"
+                                           : "no copy of the frame",
                   surface.refreshHz(), surface.swapInterval(),
                   surface.swapControlled() ? "" : " (no swap control: the program paces itself)",
                   sizes);
     OutputDebugStringA(line);
+    for (std::size_t i = 0; i < paintings.count() && i < layout.paintings.size(); ++i) {
+        const ScreenRect& area = layout.paintings[i];
+        std::snprintf(line, sizeof(line),
+                      "Velmora: painting %u of %u at %d,%d, %dx%d, sizes x%.2f\n",
+                      static_cast<unsigned>(i + 1), static_cast<unsigned>(paintings.count()),
+                      area.left, area.top, area.width(), area.height(),
+                      static_cast<double>(paintings.painting(i).particleSizing().scale));
+        OutputDebugStringA(line);
+    }
 }

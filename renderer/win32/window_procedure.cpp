@@ -40,7 +40,7 @@ class SystemCursor : public CursorSource {
 bool startPainting(HWND window) {
     try {
         program.surface = std::make_unique<WglSurface>(window);
-        program.painting = std::make_unique<Painting>(*program.surface, RendererSettings{});
+        program.paintings = std::make_unique<PaintingSet>(*program.surface, RendererSettings{});
     } catch (const std::bad_alloc&) {
         program.surface.reset();
         return false;
@@ -48,12 +48,17 @@ bool startPainting(HWND window) {
     SetWindowTextA(window, kRendererTitle);
     // The painting takes whatever the machine leaves over.
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
-    if (!program.painting->initGraphics(calendarTime())) {
-        program.painting.reset();
+    bool made = false;
+    try {
+        made = program.paintings->initGraphics(paintingAreas(program.layout), calendarTime());
+    } catch (const std::bad_alloc&) {
+    }
+    if (!made) {
+        program.paintings.reset();
         program.surface.reset();
         return false;
     }
-    logSetUp(*program.surface, *program.painting);
+    logSetUp(*program.surface, *program.paintings, program.layout);
     program.displayPower.start(window);
     program.state.drawingEnabled = true;
     return true;
@@ -97,8 +102,8 @@ LRESULT rendererHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             program.state.drawingEnabled = false;
             program.displayPower.stop();
             forgetCovers();
-            if (program.painting) {
-                program.painting->releaseGraphics();
+            if (program.paintings) {
+                program.paintings->releaseGraphics();
             }
             break;
         case WM_DISPLAYCHANGE:
@@ -114,10 +119,12 @@ LRESULT rendererHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_SIZE:
-            if (program.painting && wParam != SIZE_MINIMIZED) {
-                RECT rect{};
-                GetClientRect(window, &rect);
-                program.painting->resize({rect.left, rect.top, rect.right, rect.bottom});
+            if (wParam != SIZE_MINIMIZED) {
+                try {
+                    followLayout();
+                } catch (const std::bad_alloc&) {
+                    // The paintings stay where they were.
+                }
             }
             break;
         default:
