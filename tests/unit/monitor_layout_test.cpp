@@ -229,3 +229,23 @@ TEST(MonitorLayout, DisplayChangeSaysWhatFollows) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MonitorLayout, PaintingsArePlacedInTheWindowsClientArea) {
+    const MonitorLayout layout = monitorLayout(
+        {primary({0, 0, 1920, 1080}), other({-1280, 56, 0, 1080}), other({0, -768, 1024, 0})},
+        kScreen, MonitorChoice::kEveryMonitor);
+    const std::vector<ClientRect> areas = paintingAreas(layout);
+    ASSERT_EQ(areas.size(), 3u);
+    const ClientRect expected[] = {
+        {1280, 768, 3200, 1848}, {0, 824, 1280, 1848}, {1280, 0, 2304, 768}};
+    for (std::size_t i = 0; i < areas.size(); ++i) {
+        EXPECT_EQ(areas[i].left, expected[i].left) << i;
+        EXPECT_EQ(areas[i].top, expected[i].top) << i;
+        EXPECT_EQ(areas[i].right, expected[i].right) << i;
+        EXPECT_EQ(areas[i].bottom, expected[i].bottom) << i;
+    }
+}
+
+}  // namespace
