@@ -41,7 +41,9 @@ packages=(
   libxinerama1:i386 libxxf86vm1:i386 libxcomposite1:i386
   # The virtual display, real input, screenshots, and the Japanese locale
   # sources from which the tests build the locale that gives Wine code page 932.
-  xvfb xdotool x11-utils imagemagick locales
+  # Xephyr, a nested X server shown on Xvfb, lays monitors side by side, which
+  # Xvfb cannot; the hack asks Xinerama where the monitors are.
+  xvfb xserver-xephyr libxinerama-dev xdotool x11-utils imagemagick locales
   fonts-ipafont-gothic sox lame libasound2-plugins:i386
   # Wine plays MP3 files through GStreamer, whose decoders live in these plugin
   # sets; 32-bit Wine needs their i386 builds. The tests make their music with
