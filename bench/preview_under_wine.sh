@@ -18,21 +18,8 @@ runs=${3:-3}
 
 # shellcheck source=wine_bench_session.sh
 source "$source_dir/bench/wine_bench_session.sh" "$build_dir" bench_preview_under_wine
-
-# preview_process: the one process that runs Velmora.scr in this session.
-preview_process() {
-    local candidate
-    for candidate in $(pgrep -f 'Velmora\.scr'); do
-        # The helper names the program on its own command line.
-        grep -q frontend_probe "/proc/$candidate/cmdline" 2>/dev/null && continue
-        if tr '\0' '\n' 2>/dev/null <"/proc/$candidate/environ" |
-            grep -qx "WINEPREFIX=$WINEPREFIX"; then
-            echo "$candidate"
-            return 0
-        fi
-    done
-    return 1
-}
+# shellcheck source=../tests/e2e/frontend/scr_checks.sh
+source "$source_dir/tests/e2e/frontend/scr_checks.sh"
 
 # measure WIDTH HEIGHT RUN: one line, the share of one core Velmora.scr takes.
 measure() {
@@ -41,8 +28,8 @@ measure() {
     e2e_start "$name" frontend_probe.exe live-host "$(e2e_windows_path "$VELMORA_E2E_BIN_DIR/Velmora.scr")" \
         "$width" "$height" "$(e2e_windows_path "$ready")" $((seconds + 30)) >&2
     e2e_poll 30 test -s "$ready" || e2e_fail "no preview in $name"
-    e2e_poll 10 preview_process >/dev/null || e2e_fail "no process runs Velmora.scr"
-    pid=$(preview_process)
+    e2e_poll 10 scr_process 'Velmora\.scr /p' >/dev/null || e2e_fail "no process runs Velmora.scr"
+    pid=$(scr_process 'Velmora\.scr /p')
     # The first seconds set up the context.
     sleep 2
     cpu0=$(cpu_seconds "$pid")

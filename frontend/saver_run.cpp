@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr std::int16_t kCompactDisc = 1;
-constexpr std::int16_t kMusicFile = 2;
-
 std::size_t TimerSlot(SaverTimer timer) {
     return static_cast<std::size_t>(timer) - 1;
 }
@@ -40,10 +37,10 @@ void Torvi_S::Load() {
     ContinueOnError([&] { port_.startProgram(RendererPath, kRendererTitle); });
 
     const BgmSettings& settings = state_.settings;
-    if (settings.BGM_Kind == kCompactDisc) {
+    if (settings.BGM_Kind == kBgmCompactDisc) {
         ContinueOnError([&] { music_.CD_Open(); });
         startTimer(SaverTimer::Timer2, kTimer2Interval);
-    } else if (settings.BGM_Kind == kMusicFile) {
+    } else if (settings.BGM_Kind == kBgmMusicFile) {
         const std::string ending = MusicFileEnding(settings.BGM_File);
         if (ending == "WAV") {
             ContinueOnError([&] { music_.WAV_Play(); });
@@ -56,10 +53,17 @@ void Torvi_S::Load() {
 }
 
 void Torvi_S::Timer1_Tick() {
+    // A paused file would count as ended and start again.
+    if (musicPaused_) {
+        return;
+    }
     music_.MP3_Repeat();
 }
 
 void Torvi_S::Timer2_Tick() {
+    if (musicPaused_) {
+        return;
+    }
     music_.CD_Poll();
     // Once the poll has given up (no drive, no disc), it stays off for the
     // rest of the run.
@@ -90,13 +94,33 @@ void Torvi_S::Tick(SaverTimer timer) {
     }
 }
 
+void Torvi_S::DisplayPowerChanged(DisplayPower power) {
+    const bool off = power == DisplayPower::kOff;
+    if (off == musicPaused_) {
+        return;
+    }
+    musicPaused_ = off;
+    const BgmSettings& settings = state_.settings;
+    if (settings.BGM_Kind == kBgmCompactDisc && TimerRunning(SaverTimer::Timer2)) {
+        ContinueOnError([&] { off ? music_.CD_Pause() : music_.CD_Resume(); });
+    } else if (settings.BGM_Kind == kBgmMusicFile) {
+        const std::string ending = MusicFileEnding(settings.BGM_File);
+        if (ending == "WAV") {
+            ContinueOnError([&] { off ? music_.WAV_Stop() : music_.WAV_Play(); });
+        }
+        if (ending == "MP3") {
+            ContinueOnError([&] { off ? music_.MP3_Pause() : music_.MP3_Resume(); });
+        }
+    }
+}
+
 void Torvi_S::Close() {
     // A poll that stopped by itself found no drive or disc worth closing.
     if (TimerRunning(SaverTimer::Timer2)) {
         ContinueOnError([&] { stopTimer(SaverTimer::Timer2); });
         ContinueOnError([&] { music_.CD_Close(); });
     }
-    if (state_.settings.BGM_Kind == kMusicFile) {
+    if (state_.settings.BGM_Kind == kBgmMusicFile) {
         const std::string ending = MusicFileEnding(state_.settings.BGM_File);
         if (ending == "WAV") {
             ContinueOnError([&] { music_.WAV_Stop(); });

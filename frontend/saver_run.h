@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "display_power.h"
 #include "front_end_state.h"
 #include "saver_run_port.h"
 #include "torvi_bgm.h"
@@ -38,6 +39,13 @@ class Torvi_S {
     // The tick handler of whichever timer fired.
     void Tick(SaverTimer timer);
 
+    // Windows says the display went off, dimmed or came back. While it is
+    // off the music pauses, since a playing stream keeps Windows from
+    // sleeping; it plays on once the display is back (a wave file, which
+    // cannot pause, starts again).
+    void DisplayPowerChanged(DisplayPower power);
+    bool MusicPaused() const { return musicPaused_; }
+
     // The close handler, whether the watch or someone outside asks. It never
     // cancels the close, and it ends the program.
     void Close();
@@ -54,4 +62,5 @@ class Torvi_S {
 
     std::wstring RendererPath;
     std::array<bool, 3> running_{};  // Timer1 to Timer3
+    bool musicPaused_ = false;
 };

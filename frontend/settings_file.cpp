@@ -14,8 +14,6 @@ namespace {
 constexpr std::size_t kValueBufferSize = 256;
 constexpr std::size_t kNameBufferCharacters = 128;
 
-constexpr std::int16_t kKindMusicFile = 2;
-
 void ReadNumber(ProfilePort& profile, const std::string& key, const std::string& file,
                 std::int16_t& setting) {
     const std::string value = GetIniValue(profile, kSettingsSection, key, file);
@@ -81,8 +79,8 @@ void ReadSettings(ProfilePort& profile, FilePort& files, const std::string& sett
         return;
     }
     settings.BGM_File.clear();
-    if (settings.BGM_Kind == kKindMusicFile) {
-        settings.BGM_Kind = 0;
+    if (settings.BGM_Kind == kBgmMusicFile) {
+        settings.BGM_Kind = kBgmNone;
     }
 }
 

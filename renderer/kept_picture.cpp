@@ -1,5 +1,7 @@
 #include "kept_picture.h"
 
+#include "window_space.h"
+
 bool KeptPicture::allocate(int x, int y, int width, int height) {
     release();
     GLint largestSide = 0;
@@ -54,13 +56,7 @@ void KeptPicture::save() const {
 void KeptPicture::restore(float factor) const {
     // Window coordinates for the moment, so that each texel lands on the
     // pixel it came from.
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0.0, width_, 0.0, height_, -1.0, 1.0);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
+    beginWindowSpace(width_, height_);
 
     glEnable(GL_TEXTURE_2D);
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
@@ -86,10 +82,7 @@ void KeptPicture::restore(float factor) const {
         glEnd();
     }
 
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
+    endWindowSpace();
 }
 
 void KeptPicture::release() {

@@ -3,6 +3,7 @@
 #include "gl_headers.h"
 #include "particle_geometry.h"
 #include "view_fit.h"
+#include "window_space.h"
 
 namespace {
 
@@ -65,13 +66,7 @@ DiscRim implementationsRim() {
     if (viewport[2] < kProbeSide || viewport[3] < kProbeSide) {
         return DiscRim::kHard;
     }
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0.0, viewport[2], 0.0, viewport[3], -1.0, 1.0);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
+    beginWindowSpace(viewport[2], viewport[3]);
     glClear(GL_COLOR_BUFFER_BIT);
     glPointSize(kProbeSize);
     glBegin(GL_POINTS);
@@ -79,10 +74,7 @@ DiscRim implementationsRim() {
     // Off the pixel grid, so that the rim crosses pixels at all distances.
     glVertex2f(kProbeSide / 2.0f + 0.3f, kProbeSide / 2.0f - 0.2f);
     glEnd();
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
+    endWindowSpace();
 
     GLubyte pixels[kProbeSide * kProbeSide * 4] = {};
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
@@ -127,6 +119,7 @@ void BatchedParticles::prepare(const RendererSettings& settings) {
             break;
         case kDrawPoints:
             corners_.resize(particles * kPointCorners);
+            smallCorners_.resize(particles * kSmallPointCorners);
             makeDiscTexture();
             break;
         case kDrawLines:
@@ -166,6 +159,8 @@ void BatchedParticles::release() {
     lines_.release();
     std::vector<TexturedVertex>().swap(corners_);
     cornerCount_ = 0;
+    std::vector<TexturedVertex>().swap(smallCorners_);
+    smallCornerCount_ = 0;
     if (discTexture_ != 0) {
         const GLuint name = discTexture_;
         glDeleteTextures(1, &name);
@@ -176,6 +171,7 @@ void BatchedParticles::release() {
 void BatchedParticles::clear() {
     lines_.clear();
     cornerCount_ = 0;
+    smallCornerCount_ = 0;
 }
 
 void BatchedParticles::gather(const Flow& flow, const ParticleScale& scale) {
@@ -220,15 +216,33 @@ void BatchedParticles::gatherSprites(const Flow& flow, float h) {
 }
 
 void BatchedParticles::gatherPoints(const Flow& flow, const ParticleScale& scale) {
+    // The triangle whose inner circle is the disc: its corners lie twice the
+    // radius out, and reach past the square's texture, whose outermost
+    // texels are dark.
+    constexpr float kHalfRootThree = 0.8660254f;
     for (std::size_t j = 0; j < flow.particles.size(); ++j) {
-        if (cornerCount_ + kPointCorners > corners_.size()) {
-            return;
-        }
         const Particle p = flow.particles.get(j);
-        const float size =
+        const float asked =
             limitedSize(pointSize(p.z, scale.pointSizeFactor) * scale.scale, scale.largestPoint);
+        const float size = asked < kSmallestPoint ? kSmallestPoint : asked;
         const float h = pointSquareHalfSide(p.x, p.y, p.z, size, scale.view);
         if (h <= 0.0f) {
+            continue;
+        }
+        if (size < kTrianglePointBelow) {
+            if (smallCornerCount_ + kSmallPointCorners > smallCorners_.size()) {
+                continue;
+            }
+            // Half the triangle's side: root 3 times the radius.
+            const float halfSide = 2.0f * kHalfRootThree * h;
+            TexturedVertex* out = &smallCorners_[smallCornerCount_];
+            out[0] = {0.5f, 1.5f, p.r, p.g, p.b, p.x, p.y + 2.0f * h, p.z};
+            out[1] = {0.5f - kHalfRootThree, 0.0f, p.r, p.g, p.b, p.x - halfSide, p.y - h, p.z};
+            out[2] = {0.5f + kHalfRootThree, 0.0f, p.r, p.g, p.b, p.x + halfSide, p.y - h, p.z};
+            smallCornerCount_ += kSmallPointCorners;
+            continue;
+        }
+        if (cornerCount_ + kPointCorners > corners_.size()) {
             continue;
         }
         TexturedVertex* out = &corners_[cornerCount_];
@@ -279,7 +293,7 @@ void BatchedParticles::draw() {
 }
 
 void BatchedParticles::drawPoints() const {
-    if (cornerCount_ == 0) {
+    if (cornerCount_ == 0 && smallCornerCount_ == 0) {
         return;
     }
     // The squares' colour is the point's; the texture gives the disc's alpha.
@@ -292,8 +306,14 @@ void BatchedParticles::drawPoints() const {
         glAlphaFunc(GL_GREATER, 0.0f);
         glBlendFunc(GL_ONE, GL_ONE);
     }
-    glInterleavedArrays(GL_T2F_C3F_V3F, 0, corners_.data());
-    glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(cornerCount_));
+    if (cornerCount_ > 0) {
+        glInterleavedArrays(GL_T2F_C3F_V3F, 0, corners_.data());
+        glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(cornerCount_));
+    }
+    if (smallCornerCount_ > 0) {
+        glInterleavedArrays(GL_T2F_C3F_V3F, 0, smallCorners_.data());
+        glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(smallCornerCount_));
+    }
     if (rim_ == DiscRim::kHard) {
         glDisable(GL_ALPHA_TEST);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE);

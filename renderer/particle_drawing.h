@@ -60,6 +60,17 @@ class BatchedParticles {
     // Sprites are the two triangles of their square, as a strip makes them.
     static constexpr std::size_t kSpriteCorners = 6;
     static constexpr std::size_t kPointCorners = 4;
+    // Points smaller than this many pixels are one triangle around their disc
+    // instead of the two of a square: in a miniature the triangles, not the
+    // pixels, are what the frame costs.
+    static constexpr float kTrianglePointBelow = 8.0f;
+    static constexpr std::size_t kSmallPointCorners = 3;
+    // A point smaller than this would light no pixel at all where its
+    // centre falls between pixel centres, and flicker as it moves; smooth
+    // points are drawn no smaller (Mesa's software renderers draw them so).
+    static constexpr float kSmallestPoint = 2.0f;
+    const std::vector<TexturedVertex>& smallPointCorners() const { return smallCorners_; }
+    std::size_t smallPointCornerCount() const { return smallCornerCount_; }
 
   private:
     void gatherSprites(const Flow& flow, float halfSize);
@@ -73,6 +84,8 @@ class BatchedParticles {
     SizedBatches lines_;
     std::vector<TexturedVertex> corners_;
     std::size_t cornerCount_ = 0;
+    std::vector<TexturedVertex> smallCorners_;
+    std::size_t smallCornerCount_ = 0;
     DiscRim rim_ = DiscRim::kHard;
     unsigned discTexture_ = 0;
 };

@@ -40,8 +40,11 @@ void fillPointDisc(std::vector<std::uint8_t>& texels, int side, DiscRim rim) {
             } else {
                 value = (1.0f - std::sqrt(squared)) * kSoftRimRadius + 0.5f;
             }
+            // The outermost texels stay dark: a shape that reaches past the
+            // square reads them for everything beyond it.
+            const bool edge = row == 0 || column == 0 || row == side - 1 || column == side - 1;
             texels[static_cast<std::size_t>(row) * static_cast<std::size_t>(side) +
-                   static_cast<std::size_t>(column)] = texelOf(value);
+                   static_cast<std::size_t>(column)] = edge ? 0 : texelOf(value);
         }
     }
 }

@@ -77,3 +77,13 @@ void Torvi_BGM::CD_Close() {
     LastApiResult = port_.sendCommand("stop cdaudio", nullptr, 0);
     LastApiResult = port_.sendCommand("close cdaudio", nullptr, 0);
 }
+
+void Torvi_BGM::CD_Pause() {
+    LastApiResult = port_.sendCommand("pause cdaudio", nullptr, 0);
+}
+
+void Torvi_BGM::CD_Resume() {
+    // A play without a position goes on from where the pause left the disc;
+    // the next poll sends it back to the repeat track where it has to.
+    MCI_Play("cdaudio", "", "");
+}

@@ -37,6 +37,15 @@ void Torvi_BGM::MP3_Close() {
     port_.sendCommand("close MP3Play", nullptr, 0);
 }
 
+void Torvi_BGM::MP3_Pause() {
+    port_.sendCommand("pause MP3Play", nullptr, 0);
+}
+
+void Torvi_BGM::MP3_Resume() {
+    // Without "from" the file plays on from where it was paused.
+    port_.sendCommand("play MP3Play", nullptr, 0);
+}
+
 void Torvi_BGM::WAV_Play() {
     if (port_.waveOutputDevices() > 0) {
         LastApiResult = port_.playSound(settings_.BGM_File.c_str(), kSoundAsync | kSoundLoop);

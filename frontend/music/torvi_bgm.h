@@ -30,6 +30,10 @@ class Torvi_BGM {
     void CD_Poll();
     bool CD_KeepPolling() const { return keepPolling_; }
     void CD_Close();
+    // While nobody looks at the screen: the disc stops where it is, and plays
+    // on from there.
+    void CD_Pause();
+    void CD_Resume();
 
     // Opens BGM_File under the alias MP3Play and plays it.
     void MP3_Open();
@@ -38,6 +42,9 @@ class Torvi_BGM {
     // whenever it is not playing.
     void MP3_Repeat();
     void MP3_Close();
+    // The file stops where it is, and plays on from there.
+    void MP3_Pause();
+    void MP3_Resume();
 
     // Loops BGM_File asynchronously, if there is a wave output device.
     void WAV_Play();

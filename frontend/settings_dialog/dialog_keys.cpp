@@ -3,6 +3,8 @@
 #include <array>
 #include <cstddef>
 
+#include "bgm_settings.h"
+
 namespace {
 
 constexpr std::array<int, 3> kKindsOnScreen = {1, 0, 2};
@@ -31,10 +33,10 @@ int ScreenRow(int kind) {
 
 bool FocusStopUsable(FocusStop stop, int kind) {
     if (stop == FocusStop::kRepeatList) {
-        return kind == 1;
+        return kind == kBgmCompactDisc;
     }
     if (stop == FocusStop::kFileButton) {
-        return kind == 2;
+        return kind == kBgmMusicFile;
     }
     return stop != FocusStop::kNone;
 }

@@ -10,9 +10,6 @@
 
 namespace {
 
-constexpr int kKindNone = 0;
-constexpr int kKindCompactDisc = 1;
-constexpr int kKindMusicFile = 2;
 constexpr std::int16_t kLastListedTrack = 30;
 
 // The open-file dialog's buffers, each filled with NULs: room for the
@@ -33,7 +30,7 @@ void ContinueOnError(Step step) {
 }
 
 bool IsKind(int kind) {
-    return kind >= kKindNone && kind <= kKindMusicFile;
+    return kind >= kBgmNone && kind <= kBgmMusicFile;
 }
 
 // Half the free room, with the difference rounded to whole twips first and
@@ -178,16 +175,16 @@ void Torvi_P::InitButtons() {
 void Torvi_P::ShowKind(int kind) {
     ContinueOnError([&] { port_.setButtonEnabled(DialogButton::Cmd_BGM, false); });
     ContinueOnError([&] { port_.setRepeatEnabled(false); });
-    for (int each = kKindNone; each <= kKindMusicFile; ++each) {
+    for (int each = kBgmNone; each <= kBgmMusicFile; ++each) {
         ContinueOnError([&] { port_.copyMark(KindMark::kUnselected, each); });
     }
     if (IsKind(kind)) {
         ContinueOnError([&] { port_.copyMark(KindMark::kSelected, kind); });
     }
-    if (kind == kKindCompactDisc) {
+    if (kind == kBgmCompactDisc) {
         ContinueOnError([&] { port_.setRepeatEnabled(true); });
     }
-    if (kind == kKindMusicFile) {
+    if (kind == kBgmMusicFile) {
         ContinueOnError([&] { port_.setButtonEnabled(DialogButton::Cmd_BGM, true); });
     }
 }

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "display_power_notice.h"
 #include "saver_run.h"
 #include "torvi_bgm.h"
 #include "win32_saver_run_port.h"
@@ -23,6 +24,7 @@ struct SaverRunWindow {
     WinmmMusicPort musicPort;
     Torvi_BGM music;
     Torvi_S run;
+    DisplayPowerNotice displayPower;
 };
 
 // The run ends the process from its close handler, so this is never freed.
@@ -42,6 +44,12 @@ LRESULT CALLBACK SaverRunProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             // renderer is gone, only the renderer is left to its own rules.
             run.Close();
             return 0;
+        case WM_POWERBROADCAST:
+            if (const auto power = DisplayPowerNotice::read(message, wParam, lParam)) {
+                run.DisplayPowerChanged(*power);
+                return TRUE;
+            }
+            return DefWindowProcA(window, message, wParam, lParam);
         case WM_ENDSESSION:
             // Windows is shutting down and will not wait for the music.
             if (wParam != FALSE) {
@@ -79,6 +87,7 @@ bool LoadSaverRunWindow(HINSTANCE instance, FrontEndState& state) {
         return false;
     }
     theSaverRun = std::make_unique<SaverRunWindow>(window, state);
+    theSaverRun->displayPower.start(window);
     theSaverRun->run.Create();
     theSaverRun->run.Load();
     return true;

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "window_space.h"
+
 namespace {
 
 // Printable ASCII, which is all the text uses.
@@ -72,13 +74,7 @@ void FpsOverlay::draw() const {
     glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_LIST_BIT);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0.0, viewport[2], 0.0, viewport[3], -1.0, 1.0);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
+    beginWindowSpace(viewport[2], viewport[3]);
 
     // A black box behind the text keeps it legible over the brightest
     // picture. The raster position takes the current colour; the base line
@@ -92,10 +88,7 @@ void FpsOverlay::draw() const {
     glListBase(lists_ - kFirstGlyph);
     glCallLists(static_cast<GLsizei>(text_.size()), GL_UNSIGNED_BYTE, text_.data());
 
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
+    endWindowSpace();
     glPopAttrib();
 }
 

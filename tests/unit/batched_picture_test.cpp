@@ -4,6 +4,7 @@
 #include <iostream>
 #include <string>
 
+#include "painting.h"
 #include "renderer_settings.h"
 #include "still_render.h"
 
@@ -64,6 +65,34 @@ TEST(BatchedPicture, IsThePictureOfTheOneByOneDrawing) {
         EXPECT_LE(difference, c.largestDifference) << c.name;
         EXPECT_NEAR(batchedMean, oneByOneMean, oneByOneMean * 0.03) << c.name;
     }
+}
+
+// A miniature as the preview draws it, points of 1.5 to 3.3 pixels, which
+// the batches draw as one triangle each: the same picture too.
+TEST(BatchedPicture, IsThePictureOfTheOneByOneDrawingInAMiniature) {
+    const auto miniature = [](ParticleDrawing drawing) {
+        OffscreenSurface surface(320, 240);
+        Painting painting(surface, RendererSettings{});
+        painting.setSizeScale(0.1f);
+        painting.setParticleDrawing(drawing);
+        painting.initGraphics(3);
+        for (int frame = 0; frame < 200; ++frame) {
+            painting.drawFrame();
+        }
+        Picture picture = surface.picture();
+        painting.releaseGraphics();
+        return picture;
+    };
+    const Picture batched = miniature(ParticleDrawing::kBatched);
+    const Picture oneByOne = miniature(ParticleDrawing::kOneByOne);
+    ASSERT_EQ(batched.rgb.size(), oneByOne.rgb.size());
+    const double difference = rootMeanSquareDifference(batched, oneByOne);
+    const double batchedMean = mean(batched), oneByOneMean = mean(oneByOne);
+    std::cout << "miniature points: RMSE " << difference << ", mean brightness " << batchedMean
+              << " against " << oneByOneMean << "\n";
+    ASSERT_GT(oneByOneMean, 0.01) << "too little picture to compare";
+    EXPECT_LE(difference, 0.02);
+    EXPECT_NEAR(batchedMean, oneByOneMean, oneByOneMean * 0.03);
 }
 
 }  // namespace

@@ -109,7 +109,7 @@ TEST(PointSquare, CoversThePointsPixelsWhereGlDrawsIt) {
 // The hard disc is lit out to its rim and nowhere beyond; the soft one fades
 // over its last pixels.
 TEST(PointDisc, HardWithinTheRimSoftAcrossIt) {
-    constexpr int side = 64;
+    constexpr int side = 256;
     std::vector<std::uint8_t> hard, soft;
     fillPointDisc(hard, side, DiscRim::kHard);
     fillPointDisc(soft, side, DiscRim::kSoft);
@@ -117,15 +117,16 @@ TEST(PointDisc, HardWithinTheRimSoftAcrossIt) {
     const auto at = [&](const std::vector<std::uint8_t>& t, int row, int column) {
         return static_cast<int>(t[static_cast<std::size_t>(row * side + column)]);
     };
-    EXPECT_EQ(at(hard, 32, 32), 255);
-    EXPECT_GT(at(hard, 32, 63), 0) << "the rim's last texel is still within";
-    EXPECT_EQ(at(hard, 0, 0), 0) << "corners lie outside";
-    EXPECT_EQ(at(hard, 63, 63), 0);
-    EXPECT_EQ(at(soft, 32, 32), 255);
-    EXPECT_EQ(at(soft, 0, 0), 0);
-    const int rim = at(soft, 32, 63);
+    for (const std::vector<std::uint8_t>* disc : {&hard, &soft}) {
+        EXPECT_EQ(at(*disc, 128, 128), 255) << "lit at the centre";
+        EXPECT_EQ(at(*disc, 0, 0), 0) << "dark in the corners";
+        EXPECT_EQ(at(*disc, 128, side - 1), 0) << "the outermost texels are dark";
+        EXPECT_EQ(at(*disc, 0, 128), 0);
+    }
+    EXPECT_GT(at(hard, 128, side - 2), 0) << "the hard rim's last texel is still within";
+    const int rim = at(soft, 128, side - 2);
     EXPECT_GT(rim, 0);
-    EXPECT_LT(rim, 255) << "the rim is partly lit";
+    EXPECT_LT(rim, 255) << "the soft rim is partly lit";
 }
 
 }  // namespace

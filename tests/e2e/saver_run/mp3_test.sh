@@ -2,7 +2,9 @@
 # Kind 2 with a file whose name ends in lower-case "mp3", in a folder with a
 # blank: the front-end opens it by its quoted path and plays it, asks for its
 # mode every second, starts it again from 0 once the 2-second file has ended,
-# and stops and closes it when the renderer is gone.
+# pauses it while the display is off (as Windows tells the saver-run window),
+# asking nothing meanwhile, and plays it on from where it was once the display
+# is back, and stops and closes it when the renderer is gone.
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 here=$(dirname "${BASH_SOURCE[0]}")
@@ -29,6 +31,18 @@ saver_wait_run
 e2e_poll 10 restarted || e2e_fail "the file was not started again: $(saver_command_list saver)"
 # One more status after the restart, so the spacing shows across it.
 e2e_poll 3 polled_after_restart || e2e_fail "no status poll after the restart"
+
+paused() { saver_command_list saver | tail -n 1 | grep -qx 'pause MP3Play'; }
+e2e_run dark saver_run_probe.exe display-power "$SAVER_RUN_TITLE" off
+e2e_assert_equal "$E2E_EXIT_CODE" 0 "display-off notice to the saver-run window"
+e2e_poll 3 paused || e2e_fail "the file was not paused: $(saver_command_list saver | tail -n 3)"
+# Two repeat periods: a paused file must not be taken for an ended one.
+sleep 2.5
+paused || e2e_fail "commands while the display was off: $(saver_command_list saver | tail -n 3)"
+e2e_run light saver_run_probe.exe display-power "$SAVER_RUN_TITLE" on
+e2e_assert_equal "$E2E_EXIT_CODE" 0 "display-on notice to the saver-run window"
+resumed() { saver_command_list saver | tr '\n' '|' | grep -qF "|pause MP3Play|play MP3Play|"; }
+e2e_poll 3 resumed || e2e_fail "the file did not play on: $(saver_command_list saver | tail -n 3)"
 saver_key_ends_run saver
 saver_expect_cursor_hidden_then_shown saver
 

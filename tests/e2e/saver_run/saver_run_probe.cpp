@@ -8,12 +8,18 @@
 //                                         posts WM_CLOSE, or WM_ENDSESSION with
 //                                         "ending" set; exit 1 if no window
 //   saver_run_probe processes             the file name of every process
+//   saver_run_probe display-power TITLE off|dimmed|on
+//                                         tells the window, as Windows would,
+//                                         what became of the display; exit 1
+//                                         if it did not arrive
 #include <windows.h>
 // After windows.h, whose types it uses.
 #include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstring>
+
+#include "display_power_message.h"
 
 namespace {
 
@@ -67,10 +73,13 @@ int main(int argc, char** argv) {
         result = Post(argv[2], argv[3]);
     } else if (argc == 2 && std::strcmp(argv[1], "processes") == 0) {
         result = Processes();
+    } else if (argc == 4 && std::strcmp(argv[1], "display-power") == 0) {
+        const HWND window = FindWindowA(nullptr, argv[2]);
+        result = window != nullptr && SendDisplayPower(window, DisplayPowerValue(argv[3])) ? 0 : 1;
     } else {
         std::printf(
             "usage: saver_run_probe window TITLE | post TITLE close|endsession | "
-            "processes\n");
+            "processes | display-power TITLE off|dimmed|on\n");
     }
     std::fflush(stdout);
     return result;

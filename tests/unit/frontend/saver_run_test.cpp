@@ -270,3 +270,64 @@ TEST_F(SaverRunTest, AFailingStepLeavesTheRestOfAHandlerToRun) {
 }
 
 }  // namespace
+
+namespace {
+
+// While the display is off nobody listens and a playing stream keeps Windows
+// from sleeping: each kind of music pauses once, its timer leaves it alone
+// (a paused file would count as ended), and it plays on once the display is
+// back. A dimmed display still counts as watched.
+TEST_F(SaverRunTest, MusicPausesWhileTheDisplayIsOff) {
+    struct Case {
+        std::int16_t kind;
+        const char* file;
+        SaverTimer timer;
+        Strings pause;
+        Strings resume;
+    };
+    for (const Case& c : {
+             Case{kBgmMusicFile,
+                  "C:\\Music\\a.mp3",
+                  SaverTimer::Timer1,
+                  {"mci pause MP3Play"},
+                  {"mci play MP3Play"}},
+             Case{kBgmMusicFile,
+                  "C:\\Music\\a.wav",
+                  SaverTimer::Timer1,
+                  {"PlaySound null 0"},
+                  {"PlaySound C:\\Music\\a.wav 9"}},
+             Case{kBgmCompactDisc,
+                  "",
+                  SaverTimer::Timer2,
+                  {"mci pause cdaudio"},
+                  {"mci play cdaudio"}},
+         }) {
+        SCOPED_TRACE(c.file);
+        Strings log2;
+        FakeSaverRunPort port2{log2};
+        LoggingMusicPort service2{log2};
+        FrontEndState state2 = state;
+        state2.settings.BGM_Kind = c.kind;
+        state2.settings.BGM_File = c.file;
+        Torvi_BGM bgm2{service2, state2.settings, state2.LastApiResult};
+        Torvi_S run2{port2, state2, bgm2};
+        run2.Create();
+        run2.Load();
+        log2.clear();
+
+        run2.DisplayPowerChanged(DisplayPower::kDimmed);
+        EXPECT_TRUE(log2.empty()) << "dimmed is still watched";
+        run2.DisplayPowerChanged(DisplayPower::kOff);
+        run2.DisplayPowerChanged(DisplayPower::kOff);
+        EXPECT_EQ(log2, c.pause);
+        EXPECT_TRUE(run2.MusicPaused());
+        log2.clear();
+        run2.Tick(c.timer);
+        EXPECT_TRUE(log2.empty()) << "the timer leaves paused music alone";
+        run2.DisplayPowerChanged(DisplayPower::kOn);
+        EXPECT_EQ(log2, c.resume);
+        EXPECT_FALSE(run2.MusicPaused());
+    }
+}
+
+}  // namespace
