@@ -10,21 +10,12 @@
 #include "gl_headers.h"
 #include "offscreen_surface.h"
 #include "painting.h"
+#include "picture_measures.h"
 #include "still_render.h"
 
 namespace {
 
 constexpr std::uint32_t kSeed = 20240607;
-
-// Root mean square of the differences of every channel, each taken from 0 to 1.
-double rmsDifference(const Picture& a, const Picture& b) {
-    double sum = 0.0;
-    for (std::size_t i = 0; i < a.rgb.size(); ++i) {
-        const double d = (static_cast<double>(a.rgb[i]) - b.rgb[i]) / 255.0;
-        sum += d * d;
-    }
-    return std::sqrt(sum / static_cast<double>(a.rgb.size()));
-}
 
 double litShare(const Picture& picture) {
     std::size_t lit = 0;

@@ -9,6 +9,7 @@
 #include "offscreen_surface.h"
 #include "painting.h"
 #include "painting_set.h"
+#include "picture_measures.h"
 
 namespace {
 
@@ -25,15 +26,6 @@ Picture partOf(const Picture& picture, const ClientRect& area) {
         part.rgb.insert(part.rgb.end(), row, row + part.width * 3);
     }
     return part;
-}
-
-double rmsDifference(const Picture& a, const Picture& b) {
-    double sum = 0.0;
-    for (std::size_t i = 0; i < a.rgb.size(); ++i) {
-        const double d = (static_cast<double>(a.rgb[i]) - b.rgb[i]) / 255.0;
-        sum += d * d;
-    }
-    return std::sqrt(sum / static_cast<double>(a.rgb.size()));
 }
 
 double meanBrightness(const Picture& picture) {

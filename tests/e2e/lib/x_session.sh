@@ -584,16 +584,49 @@ e2e_expect_painting() {
     echo "$second"
 }
 
-# e2e_wait_lit FILE REGION [SECONDS=10]: waits until a screenshot's region is
-# lit; the painting starts on black and needs some frames to fill.
+# e2e_wait_lit FILE REGION... [SECONDS=10]: waits until a screenshot lights
+# every region; the painting starts on black and needs some frames to fill.
 e2e_wait_lit() {
-    local file=$1 region=$2 seconds=${3:-10}
-    e2e_poll "$seconds" _e2e_region_lit "$file" "$region" ||
-        e2e_fail "$region of the screen stayed black for $seconds s"
+    local file=$1 regions=() seconds=10
+    shift
+    while [ "$#" -gt 0 ]; do
+        if [[ $1 =~ ^[0-9.]+$ ]]; then seconds=$1; else regions+=("$1"); fi
+        shift
+    done
+    e2e_poll "$seconds" e2e_regions_lit "$file" "${regions[@]}" ||
+        e2e_fail "${regions[*]} of the screen stayed black for $seconds s"
 }
 
-_e2e_region_lit() {
-    local shot
+# e2e_regions_lit FILE REGION...: takes a screenshot; true when every region
+# of it is lit.
+e2e_regions_lit() {
+    local shot region
     shot=$(e2e_screenshot "$1")
-    awk -v mean="$(e2e_image_mean "$shot" "$2")" 'BEGIN { exit !(mean > 0.01) }'
+    shift
+    for region in "$@"; do
+        awk -v mean="$(e2e_image_mean "$shot" "$region")" 'BEGIN { exit !(mean > 0.01) }' ||
+            return 1
+    done
+}
+
+# e2e_assert_quarters_lit FILE WxH+X+Y: fails unless each quarter of the
+# region is lit, so that a picture fills it to every corner.
+e2e_assert_quarters_lit() {
+    local file=$1 w h x y part
+    [[ $2 =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || e2e_fail "bad region '$2'"
+    w=$((BASH_REMATCH[1] / 2)) h=$((BASH_REMATCH[2] / 2))
+    x=${BASH_REMATCH[3]} y=${BASH_REMATCH[4]}
+    for part in "+$x+$y" "+$((x + w))+$y" "+$x+$((y + h))" "+$((x + w))+$((y + h))"; do
+        e2e_assert_not_black "$file" "${w}x$h$part"
+    done
+}
+
+# e2e_assert_region_moved A B WxH+X+Y [MIN_PIXELS=1]: fails unless the region
+# differs between two screenshots.
+e2e_assert_region_moved() {
+    local name
+    name=${3//[x+]/-}
+    convert "$1" -crop "$3" +repage "$1.$name.png"
+    convert "$2" -crop "$3" +repage "$2.$name.png"
+    e2e_assert_images_differ "$1.$name.png" "$2.$name.png" "${4:-1}"
 }
