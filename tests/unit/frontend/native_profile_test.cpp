@@ -209,27 +209,12 @@ TEST(MonitorSetting, KeptBesideTheMusicWithoutTouchingItsLinesAndReadBack) {
     PutMonitorChoice(profile, MonitorChoice::kEveryMonitor, file, lastApiResult);
     EXPECT_EQ(TempFolder::read(file), music + kKeyMonitors + "= 0\r\n");
     EXPECT_EQ(ReadMonitorChoice(profile, file), MonitorChoice::kEveryMonitor);
+    // Only 1 is the main monitor; any other number, or none, every monitor.
+    PutIniValue(profile, kSettingsSection, kKeyMonitors, " 2", file, lastApiResult);
+    EXPECT_EQ(ReadMonitorChoice(profile, file), MonitorChoice::kEveryMonitor);
+    PutIniValue(profile, kSettingsSection, kKeyMonitors, "main", file, lastApiResult);
+    EXPECT_EQ(ReadMonitorChoice(profile, file), MonitorChoice::kEveryMonitor);
     EXPECT_EQ(ReadMonitorChoice(profile, folder.file("missing.ini")), MonitorChoice::kEveryMonitor);
-}
-
-TEST(MonitorSetting, OnlyOneMeansTheMainMonitor) {
-    const struct {
-        const char* value;
-        MonitorChoice choice;
-    } cases[] = {
-        {"1", MonitorChoice::kMainMonitorOnly},   {" 1 ", MonitorChoice::kMainMonitorOnly},
-        {"1.9", MonitorChoice::kMainMonitorOnly}, {"0", MonitorChoice::kEveryMonitor},
-        {"2", MonitorChoice::kEveryMonitor},      {"-1", MonitorChoice::kEveryMonitor},
-        {"main", MonitorChoice::kEveryMonitor},   {"", MonitorChoice::kEveryMonitor},
-        {"99999", MonitorChoice::kEveryMonitor},
-    };
-    for (const auto& c : cases) {
-        TempFolder folder;
-        const std::string file = folder.write(
-            "Velmora.ini", std::string("[Section]\r\n") + kKeyMonitors + "=" + c.value + "\r\n");
-        NativeProfile profile;
-        EXPECT_EQ(ReadMonitorChoice(profile, file), c.choice) << "'" << c.value << "'";
-    }
 }
 
 }  // namespace
