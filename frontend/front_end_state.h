@@ -5,6 +5,7 @@
 #include <string>
 
 #include "bgm_settings.h"
+#include "painting_look.h"
 #include "screen_texts.h"
 
 // What the front-end keeps for the life of the process, shared by the
@@ -25,6 +26,9 @@ struct FrontEndState {
     // The language of what a person reads, from the user's Windows.
     ScreenLanguage language = ScreenLanguage::kJapanese;
     BgmSettings settings;
+    // The painting's look as the settings dialog edits it; read when the
+    // dialog opens (the renderer reads the file itself).
+    PaintingChoice painting;
     // What ShowCursor(FALSE) returned when a run hid the cursor; the run's end
     // hands it back. Empty when the cursor was never hidden.
     std::optional<std::int32_t> SavedCursorCount;

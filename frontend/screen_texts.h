@@ -55,6 +55,32 @@ struct ScreenTexts {
     // A chosen file whose name neither the system's code page nor a short
     // name can carry into Velmora.ini.
     const char* chosenPathUnkept;
+
+    // The buttons between the pages: on the music page to the painting's,
+    // and back.
+    const char* captionToPainting;
+    const char* captionToMusic;
+    // The painting page: its heading and its lists' captions.
+    const char* paintingHeading;
+    const char* captionPreset;
+    const char* captionDrawMode;
+    const char* captionAmount;
+    const char* captionSize;
+    const char* captionSpeed;
+    const char* captionTrail;
+    const char* captionFlows;
+    // The draw modes, by the painting's number for them.
+    const char* drawModeSprites;
+    const char* drawModePoints;
+    const char* drawModeLines;
+    // The presets' names, in the order of kPresets; then a look that is no
+    // preset, and a preset drawn at random for each run.
+    const char* presetDesigned;
+    const char* presetCalmLines;
+    const char* presetDenseSprites;
+    const char* presetQuickTrails;
+    const char* presetOwn;
+    const char* presetRandom;
 };
 
 inline constexpr ScreenTexts kJapaneseScreenTexts = {
@@ -75,6 +101,25 @@ inline constexpr ScreenTexts kJapaneseScreenTexts = {
     kSaveFailed,
     kChosenPathTooLong,
     kChosenPathUnkept,
+    kCaptionToPainting,
+    kCaptionToMusic,
+    kPaintingHeading,
+    kCaptionPreset,
+    kCaptionDrawMode,
+    kCaptionAmount,
+    kCaptionSize,
+    kCaptionSpeed,
+    kCaptionTrail,
+    kCaptionFlows,
+    kDrawModeSprites,
+    kDrawModePoints,
+    kDrawModeLines,
+    "Velmora",
+    kPresetCalmLines,
+    kPresetDenseSprites,
+    kPresetQuickTrails,
+    kPresetOwn,
+    kPresetRandom,
 };
 
 inline constexpr ScreenTexts kEnglishScreenTexts = {
@@ -96,6 +141,25 @@ inline constexpr ScreenTexts kEnglishScreenTexts = {
     "The file's path is too long to be chosen.",
     "The file's name cannot be kept in the settings in this system's characters, so it "
     "cannot be chosen.",
+    "Painting >>",
+    "<< Music",
+    "Painting",
+    "Preset",
+    "Style",
+    "Amount",
+    "Size",
+    "Speed",
+    "Trail",
+    "Flows",
+    "Sprites",
+    "Points",
+    "Lines",
+    "Velmora",
+    "Calm lines",
+    "Dense sprites",
+    "Quick trails",
+    "Own settings",
+    "Random preset each run",
 };
 
 // Every text of a table, for what goes through them all.
@@ -108,7 +172,16 @@ inline constexpr const char* ScreenTexts::*kScreenTextFields[] = {
     &ScreenTexts::captionCancel,      &ScreenTexts::musicFileFilterName,
     &ScreenTexts::openFileTitle,      &ScreenTexts::makerLine,
     &ScreenTexts::saveFailed,         &ScreenTexts::chosenPathTooLong,
-    &ScreenTexts::chosenPathUnkept,
+    &ScreenTexts::chosenPathUnkept,   &ScreenTexts::captionToPainting,
+    &ScreenTexts::captionToMusic,     &ScreenTexts::paintingHeading,
+    &ScreenTexts::captionPreset,      &ScreenTexts::captionDrawMode,
+    &ScreenTexts::captionAmount,      &ScreenTexts::captionSize,
+    &ScreenTexts::captionSpeed,       &ScreenTexts::captionTrail,
+    &ScreenTexts::captionFlows,       &ScreenTexts::drawModeSprites,
+    &ScreenTexts::drawModePoints,     &ScreenTexts::drawModeLines,
+    &ScreenTexts::presetDesigned,     &ScreenTexts::presetCalmLines,
+    &ScreenTexts::presetDenseSprites, &ScreenTexts::presetQuickTrails,
+    &ScreenTexts::presetOwn,          &ScreenTexts::presetRandom,
 };
 
 constexpr const ScreenTexts& ScreenTextsIn(ScreenLanguage language) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "painting_keys.h"
 #include "setting_number.h"
 #include "shift_jis.h"
 #include "texts.h"
@@ -82,6 +83,24 @@ void ReadSettings(ProfilePort& profile, FilePort& files, const std::string& sett
     if (settings.BGM_Kind == kBgmMusicFile) {
         settings.BGM_Kind = kBgmNone;
     }
+}
+
+PaintingChoice ReadPaintingChoice(ProfilePort& profile, const std::string& settingsPath) {
+    return readPaintingChoice(
+        [&](const char* key) { return GetIniValue(profile, kPaintingSection, key, settingsPath); });
+}
+
+bool WritePaintingChoice(ProfilePort& profile, const PaintingChoice& choice,
+                         const std::string& settingsPath, std::int32_t& lastApiResult) {
+    bool written = true;
+    for (const auto& [key, value] : paintingChoiceValues(choice)) {
+        // Written as the music's numbers are, which every range fits.
+        PutIniValue(profile, kPaintingSection, key,
+                    SettingNumberText(static_cast<std::int16_t>(value)), settingsPath,
+                    lastApiResult);
+        written = written && lastApiResult != 0;
+    }
+    return written;
 }
 
 std::string SettingNumberText(std::int16_t value) {

@@ -5,6 +5,7 @@
 
 #include "bgm_settings.h"
 #include "file_port.h"
+#include "painting_look.h"
 #include "profile_port.h"
 
 // Velmora.ini: one section, "Section", with the music kind, the CD track to
@@ -34,6 +35,16 @@ bool FileExists(FilePort& files, const std::wstring& path);
 // forgotten, and the file kind then falls back to no music.
 void ReadSettings(ProfilePort& profile, FilePort& files, const std::string& settingsPath,
                   BgmSettings& settings);
+
+// The painting's look from its own section of the settings file (see
+// painting_keys.h); what is missing or does not read is as designed.
+PaintingChoice ReadPaintingChoice(ProfilePort& profile, const std::string& settingsPath);
+
+// Writes every key of the painting's section, after the music's keys; false
+// when a write did not reach the file (each result also goes to
+// lastApiResult in turn).
+bool WritePaintingChoice(ProfilePort& profile, const PaintingChoice& choice,
+                         const std::string& settingsPath, std::int32_t& lastApiResult);
 
 // A setting's number as the settings file holds it: a blank where a plus sign
 // would go (" 0", " 12"), a minus sign otherwise ("-3").

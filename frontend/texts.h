@@ -67,6 +67,33 @@ inline constexpr char kChosenPathUnkept[] =
     "A\x91I\x82\xd7\x82\xdc\x82\xb9\x82\xf1\x81"
     "B";
 
+// The settings dialog's painting page: the buttons between the pages, its
+// heading, the captions of its lists, the draw modes, the presets' names and
+// the preset list's last two items.
+inline constexpr char kCaptionToPainting[] = "\x95`\x89\xe6 \x81\xe2";  // 描画 ≫
+inline constexpr char kCaptionToMusic[] = "\x81\xe1 BGM";               // ≪ BGM
+inline constexpr char kPaintingHeading[] = "\x95`\x89\xe6";             // 描画
+inline constexpr char kCaptionPreset[] = "\xcc\xdf\xd8\xbe\xaf\xc4";    // ﾌﾟﾘｾｯﾄ
+inline constexpr char kCaptionDrawMode[] = "\x95`\x82\xab\x95\xfb";     // 描き方
+inline constexpr char kCaptionAmount[] = "\x97\xca";                    // 量
+inline constexpr char kCaptionSize[] = "\x91\xe5\x82\xab\x82\xb3";      // 大きさ
+inline constexpr char kCaptionSpeed[] = "\x91\xac\x82\xb3";             // 速さ
+inline constexpr char kCaptionTrail[] =
+    "\x8e"
+    "c\x91\x9c";                                                                // 残像
+inline constexpr char kCaptionFlows[] = "\x97\xac\x82\xea";                     // 流れ
+inline constexpr char kDrawModeSprites[] = "\x8c\xf5";                          // 光
+inline constexpr char kDrawModePoints[] = "\x93_";                              // 点
+inline constexpr char kDrawModeLines[] = "\x90\xfc";                            // 線
+inline constexpr char kPresetCalmLines[] = "\x90\xc3\x82\xa9\x82\xc8\x90\xfc";  // 静かな線
+inline constexpr char kPresetDenseSprites[] = "\x8c\xf5\x82\xcc\x8cQ\x82\xea";  // 光の群れ
+inline constexpr char kPresetQuickTrails[] =
+    "\x91\xac\x82\xa2\x8e"
+    "c\x91\x9c";                                                                  // 速い残像
+inline constexpr char kPresetOwn[] = "\x8e\xa9\x95\xaa\x82\xcc\x90\xdd\x92\xe8";  // 自分の設定
+// 毎回ﾗﾝﾀﾞﾑに選ぶ
+inline constexpr char kPresetRandom[] = "\x96\x88\x89\xf1\xd7\xdd\xc0\xde\xd1\x82\xc9\x91I\x82\xd4";
+
 struct JapaneseText {
     const char* name;
     const char* bytes;
@@ -93,4 +120,22 @@ inline constexpr JapaneseText kJapaneseTexts[] = {
     {"kSaveFailed", kSaveFailed},
     {"kChosenPathTooLong", kChosenPathTooLong},
     {"kChosenPathUnkept", kChosenPathUnkept},
+    {"kCaptionToPainting", kCaptionToPainting},
+    {"kCaptionToMusic", kCaptionToMusic},
+    {"kPaintingHeading", kPaintingHeading},
+    {"kCaptionPreset", kCaptionPreset},
+    {"kCaptionDrawMode", kCaptionDrawMode},
+    {"kCaptionAmount", kCaptionAmount},
+    {"kCaptionSize", kCaptionSize},
+    {"kCaptionSpeed", kCaptionSpeed},
+    {"kCaptionTrail", kCaptionTrail},
+    {"kCaptionFlows", kCaptionFlows},
+    {"kDrawModeSprites", kDrawModeSprites},
+    {"kDrawModePoints", kDrawModePoints},
+    {"kDrawModeLines", kDrawModeLines},
+    {"kPresetCalmLines", kPresetCalmLines},
+    {"kPresetDenseSprites", kPresetDenseSprites},
+    {"kPresetQuickTrails", kPresetQuickTrails},
+    {"kPresetOwn", kPresetOwn},
+    {"kPresetRandom", kPresetRandom},
 };

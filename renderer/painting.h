@@ -100,6 +100,8 @@ class Painting {
     // For tools and tests that look into the simulation between frames.
     std::vector<Flow>& flows() { return flows_.flows(); }
 
+    const RendererSettings& settings() const { return flows_.applied().fixed; }
+
   private:
     // Where the painting lies in GL's window coordinates, whose rows count
     // from the bottom.
@@ -127,7 +129,6 @@ class Painting {
     void startTrailFromBlack();
     void fadeLastPicture();
 
-    const RendererSettings& settings() const { return flows_.applied().fixed; }
     const DerivedValues& derived() const { return flows_.applied().derived; }
 
     GraphicsSurface& surface_;

@@ -1,5 +1,7 @@
 #include "renderer_settings.h"
 
+#include <cstdio>
+
 namespace {
 
 // Each derived value is worked out in double precision from the integer
@@ -29,4 +31,18 @@ float colourGain(const RendererSettings& settings) {
 
 float trailAlpha(const RendererSettings& settings) {
     return 0.5f - static_cast<float>(settings.trailStrength) * 0.0049f;
+}
+
+std::string settingsText(const RendererSettings& settings) {
+    char text[200];
+    std::snprintf(text, sizeof(text),
+                  "draw mode %d, flows %d, emitters %d, particles %d, size %d, emitter speed %d, "
+                  "particle speed %d, oscillator rate %d, trail %d",
+                  static_cast<int>(settings.drawMode), static_cast<int>(settings.flowCount),
+                  static_cast<int>(settings.emitterCount), static_cast<int>(settings.particleCount),
+                  static_cast<int>(settings.particleSize), static_cast<int>(settings.emitterSpeed),
+                  static_cast<int>(settings.particleSpeed),
+                  static_cast<int>(settings.oscillatorRate),
+                  static_cast<int>(settings.trailStrength));
+    return text;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
-// The painting's fixed settings. They have no outside source: the renderer
-// reads no file and ignores its command line.
+// The painting's settings. Each has its designed value here; a look chosen
+// in Velmora.ini or on the hack's command line moves them together (see
+// PaintingLook), within the rules below.
 struct RendererSettings {
     std::int32_t flowCount = 3;
     std::int32_t emitterCount = 60;
@@ -48,3 +50,7 @@ float colourGain(const RendererSettings& settings);
 // The quad that darkens the last picture has this alpha, so every earlier
 // picture fades by 1 - alpha per frame.
 float trailAlpha(const RendererSettings& settings);
+
+// The settings in a line, for what a run writes of its set-up: "draw mode 1,
+// flows 3, emitters 60, ...".
+std::string settingsText(const RendererSettings& settings);

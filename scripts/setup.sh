@@ -39,6 +39,9 @@ packages=(
   libxrandr2 libxi6 libxrender1 libxcursor1 libxfixes3 libxinerama1 libxxf86vm1 libxcomposite1
   libxrandr2:i386 libxi6:i386 libxrender1:i386 libxcursor1:i386 libxfixes3:i386
   libxinerama1:i386 libxxf86vm1:i386 libxcomposite1:i386
+  # Wine draws OpenGL into a picture in memory (the settings dialog's moving
+  # picture of the painting) with OSMesa, which it loads when asked.
+  libosmesa6 libosmesa6:i386
   # The virtual display, real input, screenshots, and the Japanese locale
   # sources from which the tests build the locale that gives Wine code page 932.
   # Xephyr, a nested X server shown on Xvfb, lays monitors side by side, which

@@ -5,12 +5,14 @@
 #include <limits>
 
 #include "image_file.h"
+#include "painting_look.h"
 
 const char* const kStillUsage =
-    "usage: velmora-still --width W --height H --frames F --seed N -o FILE [--draw-mode M]\n"
-    "                     [--lossy-swap] [--one-by-one]\n"
+    "usage: velmora-still --width W --height H --frames F --seed N -o FILE [--preset NAME]\n"
+    "                     [--draw-mode M] [--lossy-swap] [--one-by-one]\n"
     "  renders F frames of the painting offscreen and writes the last one;\n"
-    "  FILE ends in .png, .jpg or .jpeg; M is 0 (light sprites), 1 (points) or 2 (lines);\n"
+    "  FILE ends in .png, .jpg or .jpeg; NAME is designed, calm-lines, dense-sprites or\n"
+    "  quick-trails; M is 0 (light sprites), 1 (points) or 2 (lines);\n"
     "  --lossy-swap fills the buffer with noise after every frame, as a swap that does not\n"
     "  keep the picture may, so that the painting keeps its picture itself;\n"
     "  --one-by-one draws every particle as its own batch, the slower first way\n";
@@ -51,7 +53,7 @@ bool parseStillOptions(int argc, const char* const* argv, StillOptions& options,
             continue;
         }
         if (name != "--width" && name != "--height" && name != "--frames" && name != "--seed" &&
-            name != "-o" && name != "--draw-mode") {
+            name != "-o" && name != "--draw-mode" && name != "--preset") {
             error = "unknown argument \"" + name + "\"";
             return false;
         }
@@ -76,6 +78,13 @@ bool parseStillOptions(int argc, const char* const* argv, StillOptions& options,
             }
             options.seed = static_cast<std::uint32_t>(number);
             haveSeed = true;
+        } else if (name == "--preset") {
+            const int preset = presetNamed(value);
+            if (preset < 0) {
+                error = std::string("no preset named \"") + value + "\"";
+                return false;
+            }
+            options.preset = preset;
         } else if (name == "--draw-mode") {
             if (!parseNumber(name, value, 0, 2, number, error)) {
                 return false;

@@ -1,9 +1,13 @@
 #include "still_render.h"
 
 #include "painting.h"
+#include "painting_look.h"
 
 bool renderStill(const StillOptions& options, Picture& picture, std::string& error) {
     RendererSettings settings;
+    if (options.preset) {
+        settings = settingsForLook(kPresets[static_cast<std::size_t>(*options.preset)].look);
+    }
     if (options.drawMode) {
         settings.drawMode = *options.drawMode;
     }

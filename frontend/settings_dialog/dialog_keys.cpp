@@ -9,14 +9,22 @@ namespace {
 
 constexpr std::array<int, 3> kKindsOnScreen = {1, 0, 2};
 
-constexpr std::array<FocusStop, 6> kTabOrder = {
-    FocusStop::kKindChoice, FocusStop::kRepeatList, FocusStop::kFileButton,
-    FocusStop::kOtherWorks, FocusStop::kSet,        FocusStop::kCancel,
+constexpr std::array<FocusStop, 14> kTabOrder = {
+    FocusStop::kKindChoice, FocusStop::kRepeatList,   FocusStop::kFileButton,
+    FocusStop::kLookPreset, FocusStop::kLookDrawMode, FocusStop::kLookAmount,
+    FocusStop::kLookSize,   FocusStop::kLookSpeed,    FocusStop::kLookTrail,
+    FocusStop::kLookFlows,  FocusStop::kPageButton,   FocusStop::kOtherWorks,
+    FocusStop::kSet,        FocusStop::kCancel,
 };
 
 bool IsButton(FocusStop stop) {
-    return stop == FocusStop::kFileButton || stop == FocusStop::kOtherWorks ||
-           stop == FocusStop::kSet || stop == FocusStop::kCancel;
+    return stop == FocusStop::kFileButton || stop == FocusStop::kPageButton ||
+           stop == FocusStop::kOtherWorks || stop == FocusStop::kSet || stop == FocusStop::kCancel;
+}
+
+bool OnMusicPage(FocusStop stop) {
+    return stop == FocusStop::kKindChoice || stop == FocusStop::kRepeatList ||
+           stop == FocusStop::kFileButton;
 }
 
 // Where `kind` stands on screen, or -1.
@@ -31,14 +39,43 @@ int ScreenRow(int kind) {
 
 }  // namespace
 
-bool FocusStopUsable(FocusStop stop, int kind) {
+FocusStop StopOfList(LookList list) {
+    return static_cast<FocusStop>(static_cast<int>(FocusStop::kLookPreset) +
+                                  static_cast<int>(list));
+}
+
+bool ListOfStop(FocusStop stop, LookList& list) {
+    const int index = static_cast<int>(stop) - static_cast<int>(FocusStop::kLookPreset);
+    if (index < 0 || index >= kLookListCount) {
+        return false;
+    }
+    list = static_cast<LookList>(index);
+    return true;
+}
+
+bool FocusStopUsable(FocusStop stop, const FocusState& state) {
+    if (stop == FocusStop::kNone) {
+        return false;
+    }
+    LookList list;
+    if (ListOfStop(stop, list)) {
+        return state.page == DialogPage::kPainting &&
+               (list == LookList::kPreset || state.settingListsEnabled);
+    }
+    if (OnMusicPage(stop) && state.page != DialogPage::kMusic) {
+        return false;
+    }
     if (stop == FocusStop::kRepeatList) {
-        return kind == kBgmCompactDisc;
+        return state.kind == kBgmCompactDisc;
     }
     if (stop == FocusStop::kFileButton) {
-        return kind == kBgmMusicFile;
+        return state.kind == kBgmMusicFile;
     }
-    return stop != FocusStop::kNone;
+    return true;
+}
+
+FocusStop FirstStopOf(DialogPage page) {
+    return page == DialogPage::kMusic ? FocusStop::kKindChoice : FocusStop::kLookPreset;
 }
 
 KeyAction ActionForKey(DialogKey key, FocusStop focus, bool listDropped) {
@@ -64,7 +101,7 @@ KeyAction ActionForKey(DialogKey key, FocusStop focus, bool listDropped) {
     return KeyAction::kToControl;
 }
 
-FocusStop NextFocusStop(FocusStop from, int kind, bool backwards) {
+FocusStop NextFocusStop(FocusStop from, const FocusState& state, bool backwards) {
     const int count = static_cast<int>(kTabOrder.size());
     int at = backwards ? 0 : -1;  // so that the first step lands on an end
     for (int i = 0; i < count; ++i) {
@@ -76,11 +113,11 @@ FocusStop NextFocusStop(FocusStop from, int kind, bool backwards) {
     for (int tried = 0; tried < count; ++tried) {
         at = (at + step) % count;
         const FocusStop stop = kTabOrder[static_cast<std::size_t>(at)];
-        if (FocusStopUsable(stop, kind)) {
+        if (FocusStopUsable(stop, state)) {
             return stop;
         }
     }
-    return FocusStop::kKindChoice;
+    return FirstStopOf(state.page);
 }
 
 int KindAbove(int kind) {

@@ -24,6 +24,23 @@ PixelPlace Pixels(const Place& place, std::int32_t dpi) {
             Pixels(place.height, dpi)};
 }
 
+Place LookListPlace(int list) {
+    const LookPlace& place = kLookPlaces[list];
+    const LookColumn& column = kLookColumns[place.column];
+    const LookColumn& last = kLookColumns[1];
+    const std::int32_t right =
+        place.spansColumns ? last.listLeft + last.listWidth : column.listLeft + column.listWidth;
+    return {column.listLeft, kLookRowTop + place.row * kLookRowStep, right - column.listLeft,
+            kLookRowHeight};
+}
+
+Place LookCaptionPlace(int list) {
+    const LookPlace& place = kLookPlaces[list];
+    const LookColumn& column = kLookColumns[place.column];
+    return {column.captionLeft, kLookRowTop + place.row * kLookRowStep + kLookCaptionDrop,
+            column.captionWidth, kLookCaptionHeight};
+}
+
 std::int32_t FontPixelHeight(double points, std::int32_t dpi) {
     return RoundAwayFromZero(points * dpi / kPointsPerInch);
 }

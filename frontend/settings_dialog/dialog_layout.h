@@ -56,6 +56,49 @@ inline constexpr Place Img_BGM[3] = {
 inline constexpr Place lbl_BGM[3] = {
     {540, 1140, 345, 195}, {540, 840, 645, 195}, {540, 1440, 900, 195}};
 
+// On either panel, at its top right: Cmd_Page(page), which shows the other
+// page; the music panel's Cmd_Page(1) leads to the painting, the painting
+// panel's Cmd_Page(0) back to the music.
+inline constexpr Place Cmd_Page{5040, 300, 1455, 315};
+
+// On the painting panel Pic_C(1), which lies where Pic_C(0) does: its heading
+// framed as the music's is, the lists in two columns with their captions,
+// and the moving picture at the right. The preset list spans both columns;
+// under the three rows of settings one more row stays free for a choice to
+// come.
+inline constexpr Place Shape4 = Shape3;
+inline constexpr Place lbl_16 = lbl_15;
+inline constexpr Place Pic_Look{4200, 750, 2295, 1560};
+inline constexpr std::int32_t kLookRowTop = 750;
+inline constexpr std::int32_t kLookRowStep = 330;
+inline constexpr std::int32_t kLookRowHeight = 300;
+// A caption lies as far below its list's top as lbl_14 lies below
+// BGM_Repeat's.
+inline constexpr std::int32_t kLookCaptionDrop = 60;
+inline constexpr std::int32_t kLookCaptionHeight = 195;
+struct LookColumn {
+    std::int32_t captionLeft;
+    std::int32_t captionWidth;
+    std::int32_t listLeft;
+    std::int32_t listWidth;
+};
+inline constexpr LookColumn kLookColumns[2] = {{300, 780, 1140, 1140}, {2400, 660, 3120, 960}};
+// Look(list) by its LookList number: the preset list in the first row across
+// both columns, then the draw mode, amount and size down the first column,
+// the speed, trail and flows down the second.
+struct LookPlace {
+    std::int32_t row;
+    std::int32_t column;
+    bool spansColumns;
+};
+inline constexpr LookPlace kLookPlaces[7] = {
+    {0, 0, true},  {1, 0, false}, {2, 0, false}, {3, 0, false},
+    {1, 1, false}, {2, 1, false}, {3, 1, false},
+};
+// The list Look(list) and its caption lbl_Look(list).
+Place LookListPlace(int list);
+Place LookCaptionPlace(int list);
+
 // The hidden images Img_Ra(0) and Img_Ra(1) hold 12 x 12 pixel marks, drawn
 // for 96 dpi: 180 twips a side, which they keep at every resolution.
 inline constexpr std::int32_t kMarkPixels = 12;

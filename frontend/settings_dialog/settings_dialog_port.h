@@ -2,12 +2,26 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "path_bytes.h"
 #include "profile_port.h"
+#include "renderer_settings.h"
 
-// The four buttons of the dialog, all of them `Command` controls.
-enum class DialogButton { Cmd_BGM, Cmd_Etc, Cmd_Set, Cmd_Can };
+// The buttons of the dialog, all of them `Command` controls: the four of the
+// music page and the dialog, and Cmd_Page(page), which shows that page and
+// lies on the other one.
+enum class DialogButton { Cmd_BGM, Cmd_Etc, Cmd_Set, Cmd_Can, Cmd_Page0, Cmd_Page1 };
+inline constexpr int kDialogButtonCount = 6;
+
+// The dialog's two pages, each a panel in the place of Pic_C: the music's
+// Pic_C(0) as designed, and the painting's Pic_C(1).
+enum class DialogPage { kMusic = 0, kPainting = 1 };
+
+// The painting page's lists, in the order the keyboard visits them: the
+// preset, then one for each setting of the look.
+enum class LookList { kPreset, kDrawMode, kAmount, kSize, kSpeed, kTrail, kFlows };
+inline constexpr int kLookListCount = 7;
 
 // The two marks that the hidden images Img_Ra(0) and Img_Ra(1) hold.
 enum class KindMark { kUnselected = 0, kSelected = 1 };
@@ -87,6 +101,17 @@ class SettingsDialogPort {
 
     // The caption of lbl_Fname.
     virtual void setFileCaption(const std::wstring& caption) = 0;
+
+    // Shows one page and hides the other.
+    virtual void showPage(DialogPage page) = 0;
+    // The painting page's lists: their items (Shift-JIS) with the one chosen,
+    // the choice alone, and whether the list can be used.
+    virtual void setLookItems(LookList list, const std::vector<std::string>& items, int chosen) = 0;
+    virtual void setLookChosen(LookList list, int item) = 0;
+    virtual void setLookListEnabled(LookList list, bool enabled) = 0;
+    // The painting page's moving picture starts afresh, from black, with
+    // these settings.
+    virtual void showLook(const RendererSettings& settings) = 0;
 
     // GetCursorPos: non-zero when it filled the point.
     virtual std::int32_t getCursorPos(ScreenPoint& point) = 0;

@@ -62,6 +62,11 @@ void Torvi_P::Load() {
     ContinueOnError(
         [&] { port_.setFileCaption(PathNamedBy(port_.pathBytes(), state_.settings.BGM_File)); });
     ContinueOnError([&] {
+        state_.painting = ReadPaintingChoice(port_.profile(), SettingsPathIn(state_.programFolder));
+    });
+    ContinueOnError([&] { painting_.Load(); });
+    ContinueOnError([&] { port_.showPage(page_); });
+    ContinueOnError([&] {
         ScreenPoint cursor;
         state_.LastApiResult = port_.getCursorPos(cursor);
         if (state_.LastApiResult != 0) {
@@ -76,9 +81,11 @@ void Torvi_P::Load() {
     ContinueOnError([&] { port_.setMousePointer(MousePointer::kDefault); });
 }
 
-void Torvi_P::Resize(GradientSurface& dialog, GradientSurface& panel) {
+void Torvi_P::Resize(GradientSurface& dialog, GradientSurface& panel,
+                     GradientSurface& paintingPanel) {
     ContinueOnError([&] { PaintGradient(dialog, GradientTarget::kDialog); });
     ContinueOnError([&] { PaintGradient(panel, GradientTarget::kPanel); });
+    ContinueOnError([&] { PaintGradient(paintingPanel, GradientTarget::kPanel); });
 }
 
 void Torvi_P::SelectKind(int kind) {
@@ -141,6 +148,9 @@ void Torvi_P::Cmd_Set_Click() {
     // under the other kinds.
     PutIniValue(profile, kSettingsSection, kKeyFile, settings.BGM_File, file, state_.LastApiResult);
     written = written && state_.LastApiResult != 0;
+    // The painting's section comes after, so the music's keys stay exactly
+    // as they always were.
+    written = WritePaintingChoice(profile, state_.painting, file, state_.LastApiResult) && written;
     if (!written) {
         // The dialog stays open with the choice in it, to try again.
         port_.showMessage(texts().saveFailed, SettingsPathIn(state_.programFolderPath));
@@ -159,13 +169,19 @@ void Torvi_P::Cmd_Etc_Click() {
     ContinueOnError([&] { port_.setMousePointer(MousePointer::kDefault); });
 }
 
+void Torvi_P::Cmd_Page_Click(DialogPage page) {
+    page_ = page;
+    port_.showPage(page);
+}
+
 void Torvi_P::Unload() {
     ContinueOnError([&] { ShowSettingsZoomOut(); });
 }
 
 void Torvi_P::InitButtons() {
-    for (const DialogButton button : {DialogButton::Cmd_BGM, DialogButton::Cmd_Etc,
-                                      DialogButton::Cmd_Set, DialogButton::Cmd_Can}) {
+    for (const DialogButton button :
+         {DialogButton::Cmd_BGM, DialogButton::Cmd_Etc, DialogButton::Cmd_Set,
+          DialogButton::Cmd_Can, DialogButton::Cmd_Page0, DialogButton::Cmd_Page1}) {
         ContinueOnError([&] { port_.initializeButton(button); });
     }
 }

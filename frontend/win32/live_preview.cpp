@@ -2,7 +2,9 @@
 
 #include <new>
 
+#include "painting_settings_file.h"
 #include "renderer_settings.h"
+#include "setup_log.h"
 #include "view_fit.h"
 
 bool LivePreview::start(HWND window, HWND host, PixelFormatRequest choice) {
@@ -10,9 +12,12 @@ bool LivePreview::start(HWND window, HWND host, PixelFormatRequest choice) {
     if (!GetClientRect(window, &client) || client.bottom <= 0 || client.right <= 0) {
         return false;
     }
+    // The look a run of Velmora.dll beside this program would paint.
+    const std::uint32_t seed = calendarTime();
     try {
         surface_ = std::make_unique<WglSurface>(window, choice);
-        painting_ = std::make_unique<Painting>(*surface_, RendererSettings{});
+        painting_ = std::make_unique<Painting>(*surface_,
+                                               readRendererSettings(runningProgramFolder(), seed));
     } catch (const std::bad_alloc&) {
         painting_.reset();
         surface_.reset();
@@ -21,7 +26,7 @@ bool LivePreview::start(HWND window, HWND host, PixelFormatRequest choice) {
     window_ = window;
     host_ = host;
     painting_->setSizeScale(miniatureSizeScale(client.bottom, GetSystemMetrics(SM_CYSCREEN)));
-    const bool made = painting_->initGraphics(calendarTime());
+    const bool made = painting_->initGraphics(seed);
     if (!made || !surface_->current()) {
         if (made) {
             painting_->releaseGraphics();
@@ -30,6 +35,7 @@ bool LivePreview::start(HWND window, HWND host, PixelFormatRequest choice) {
         surface_.reset();
         return false;
     }
+    logSetUp(*surface_, *painting_);
     return true;
 }
 

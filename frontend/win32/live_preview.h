@@ -9,8 +9,9 @@
 #include "painting_loop.h"
 #include "wgl_surface.h"
 
-// The painting moving in the preview window, made and stepped as in a run:
-// the whole screen in miniature, its points and lines scaled by the preview's
+// The painting moving in the preview window, made and stepped as in a run,
+// with the look that Velmora.ini beside the program chooses: the whole screen
+// in miniature, its points and lines scaled by the preview's
 // height over the primary screen's. No music, no cursor of its own.
 class LivePreview : public PaintedFrames {
   public:

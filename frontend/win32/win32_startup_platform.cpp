@@ -1,6 +1,6 @@
 #include "win32_startup_platform.h"
 
-#include "program_path.h"
+#include "running_program.h"
 #include "saver_run_window.h"
 #include "settings_dialog_window.h"
 #include "shift_jis_text.h"
@@ -34,7 +34,7 @@ bool Win32StartupPlatform::claimSaverRun() {
 }
 
 std::wstring Win32StartupPlatform::programPath() {
-    return RunningProgramPath();
+    return runningProgramPath();
 }
 
 std::uint16_t Win32StartupPlatform::userLanguage() {

@@ -2,32 +2,11 @@
 
 #include <cmath>
 
+#include "frame_clock.h"
 #include "frame_pace.h"
 #include "painting_loop.h"
 
 namespace {
-
-// A monotonic clock in seconds.
-class FrameClock {
-  public:
-    FrameClock() {
-        LARGE_INTEGER frequency{};
-        QueryPerformanceFrequency(&frequency);
-        perSecond_ = frequency.QuadPart > 0 ? static_cast<double>(frequency.QuadPart) : 0.0;
-    }
-
-    double now() const {
-        if (perSecond_ == 0.0) {
-            return static_cast<double>(GetTickCount()) / 1000.0;
-        }
-        LARGE_INTEGER count{};
-        QueryPerformanceCounter(&count);
-        return static_cast<double>(count.QuadPart) / perSecond_;
-    }
-
-  private:
-    double perSecond_ = 0.0;
-};
 
 // How often a loop that draws nothing looks whether its window is still there.
 constexpr double kLookAgainSeconds = 0.1;

@@ -21,10 +21,9 @@ const char* swapPromise(const PixelFormatInUse& format) {
 
 }  // namespace
 
-void logSetUp(const WglSurface& surface, const PaintingSet& paintings,
-              const MonitorLayout& layout) {
+void logSetUp(const WglSurface& surface, const Painting& painting) {
     const PixelFormatInUse& format = surface.pixelFormat();
-    const ParticleSizing sizing = paintings.painting(0).particleSizing();
+    const ParticleSizing sizing = painting.particleSizing();
     char sizes[160] = "";
     if (sizing.nearest > 0.0f) {
         std::snprintf(sizes, sizeof(sizes), "; sizes x%.2f, nearest %.1f px of at most %.1f%s",
@@ -32,18 +31,24 @@ void logSetUp(const WglSurface& surface, const PaintingSet& paintings,
                       static_cast<double>(sizing.largest),
                       sizing.limited() ? ": larger sizes drawn at the largest" : "");
     }
-    char line[512];
+    char line[768];
     std::snprintf(line, sizeof(line),
-                  "Velmora: pixel format %d, %s, %s; refresh %d Hz, swap interval %d%s%s\n",
+                  "Velmora: pixel format %d, %s, %s; refresh %d Hz, swap interval %d%s%s; %s\n",
                   format.index, swapPromise(format),
-                  paintings.keepsPicture() ? "the painting keeps a copy of each frame"
-                                           : "no copy of the frame",
+                  painting.keepsPicture() ? "the painting keeps a copy of each frame"
+                                          : "no copy of the frame",
                   surface.refreshHz(), surface.swapInterval(),
                   surface.swapControlled() ? "" : " (no swap control: the program paces itself)",
-                  sizes);
+                  sizes, settingsText(painting.settings()).c_str());
     OutputDebugStringA(line);
+}
+
+void logSetUp(const WglSurface& surface, const PaintingSet& paintings,
+              const MonitorLayout& layout) {
+    logSetUp(surface, paintings.painting(0));
     for (std::size_t i = 0; i < paintings.count() && i < layout.paintings.size(); ++i) {
         const ScreenRect& area = layout.paintings[i];
+        char line[160];
         std::snprintf(line, sizeof(line),
                       "Velmora: painting %u of %u at %d,%d, %dx%d, sizes x%.2f\n",
                       static_cast<unsigned>(i + 1), static_cast<unsigned>(paintings.count()),

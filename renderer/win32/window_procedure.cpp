@@ -5,6 +5,7 @@
 
 #include "close_rules.h"
 #include "cover_windows.h"
+#include "painting_settings_file.h"
 #include "renderer_program.h"
 #include "renderer_settings.h"
 #include "saver_titles.h"
@@ -38,9 +39,13 @@ class SystemCursor : public CursorSource {
 // WM_CREATE's part: the settings, the title, the priority and the graphics.
 // False when the painting's memory cannot be had; what was made is released.
 bool startPainting(HWND window) {
+    // The same second seeds the painting and draws a preset where the
+    // settings ask for one at random.
+    const std::uint32_t seed = calendarTime();
     try {
+        const RendererSettings settings = readRendererSettings(runningProgramFolder(), seed);
         program.surface = std::make_unique<WglSurface>(window);
-        program.paintings = std::make_unique<PaintingSet>(*program.surface, RendererSettings{});
+        program.paintings = std::make_unique<PaintingSet>(*program.surface, settings);
     } catch (const std::bad_alloc&) {
         program.surface.reset();
         return false;
@@ -50,7 +55,7 @@ bool startPainting(HWND window) {
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
     bool made = false;
     try {
-        made = program.paintings->initGraphics(paintingAreas(program.layout), calendarTime());
+        made = program.paintings->initGraphics(paintingAreas(program.layout), seed);
     } catch (const std::bad_alloc&) {
     }
     if (!made) {

@@ -5,9 +5,12 @@
 #include <optional>
 
 #include "frame_pace.h"
+#include "painting_keys.h"
 
 const char* const kHackUsage =
-    "usage: velmora [-window-id ID | -root] [-fullscreen] [-fps] [-delay USEC] [-h | --help]\n"
+    "usage: velmora [-window-id ID | -root] [-fullscreen] [-fps] [-delay USEC] [-preset NAME]\n"
+    "               [-draw-mode M] [-amount PCT] [-size PCT] [-speed PCT] [-trail N]\n"
+    "               [-flows N] [-h | --help]\n"
     "  -window-id ID  draw into the window ID (decimal or 0x hex); XSCREENSAVER_WINDOW\n"
     "                 in the environment names a window the same way\n"
     "  -root          draw on the root window\n"
@@ -17,6 +20,15 @@ const char* const kHackUsage =
     "                 them to standard error once a second\n"
     "  -delay USEC    start the frames USEC microseconds apart; 0 draws as fast as the\n"
     "                 display allows (default: the painting's pace, 60 frames a second)\n"
+    "the look (the default is the designed one; a setting replaces the preset's):\n"
+    "  -preset NAME   designed, calm-lines, dense-sprites, quick-trails, or random (a\n"
+    "                 preset drawn at every start)\n"
+    "  -draw-mode M   sprites (light sprites), points or lines (default points)\n"
+    "  -amount PCT    emitters and particles, 10 to 200 per cent (default 100)\n"
+    "  -size PCT      size of the sprites, points or lines, 20 to 300 per cent (100)\n"
+    "  -speed PCT     speed of the emitters and particles, 25 to 300 per cent (100)\n"
+    "  -trail N       length of the fading trails, 0 (none) to 100 (default 20)\n"
+    "  -flows N       number of flows, 1 to 6 (default 3)\n"
     "  -h, --help     print this help\n"
     "q, Escape or the close button end the program in its own window; SIGTERM and\n"
     "SIGINT end it anywhere.\n";
@@ -68,7 +80,75 @@ bool parseDelay(const std::string& text, unsigned long& microseconds) {
     return true;
 }
 
+constexpr const char* kDrawModeNames[] = {"sprites", "points", "lines"};
+
+// The setting whose switch this is.
+std::optional<LookSetting> lookSwitch(const std::string& name) {
+    for (const LookSetting setting : kLookSettings) {
+        if (name == switchOf(setting)) {
+            return setting;
+        }
+    }
+    return std::nullopt;
+}
+
+bool parseLookValue(LookSetting setting, const std::string& name, const std::string& text,
+                    int& value, std::string& error) {
+    if (setting == LookSetting::kDrawMode) {
+        for (int mode = kDrawSprites; mode <= kDrawLines; ++mode) {
+            if (text == kDrawModeNames[mode]) {
+                value = mode;
+                return true;
+            }
+        }
+        error = name + " wants sprites, points or lines, not '" + text + "'";
+        return false;
+    }
+    const std::optional<int> number = parseWholeNumber(text);
+    const LookRange& range = rangeOf(setting);
+    if (!number || !inRange(setting, *number) || text.find(' ') != std::string::npos) {
+        error = name + " wants a whole number from " + std::to_string(range.lowest) + " to " +
+                std::to_string(range.highest) + ", not '" + text + "'";
+        return false;
+    }
+    value = *number;
+    return true;
+}
+
 }  // namespace
+
+const char* switchOf(LookSetting setting) {
+    switch (setting) {
+        case LookSetting::kDrawMode:
+            return "-draw-mode";
+        case LookSetting::kAmount:
+            return "-amount";
+        case LookSetting::kSize:
+            return "-size";
+        case LookSetting::kSpeed:
+            return "-speed";
+        case LookSetting::kTrail:
+            return "-trail";
+        case LookSetting::kFlows:
+            break;
+    }
+    return "-flows";
+}
+
+PaintingLook lookOfOptions(const HackOptions& options, std::uint32_t seed) {
+    PaintingChoice base;
+    if (options.look.preset) {
+        base.look = kPresets[static_cast<std::size_t>(*options.look.preset)].look;
+    }
+    base.randomPreset = options.look.randomPreset;
+    PaintingLook look = lookForRun(base, seed);
+    for (const LookSetting setting : kLookSettings) {
+        if (const auto& given = options.look.given[static_cast<std::size_t>(setting)]) {
+            look[setting] = *given;
+        }
+    }
+    return look;
+}
 
 bool parseHackOptions(int argc, const char* const* argv, const char* saverWindow,
                       HackOptions& options, std::string& error) {
@@ -100,6 +180,33 @@ bool parseHackOptions(int argc, const char* const* argv, const char* saverWindow
                 return false;
             }
             options.delayMicroseconds = delay;
+        } else if (name == "-preset") {
+            if (i + 1 >= argc) {
+                error = arg + " needs a preset's name";
+                return false;
+            }
+            const std::string preset = argv[++i];
+            const int index = presetNamed(preset.c_str());
+            if (preset == "random") {
+                options.look.randomPreset = true;
+                options.look.preset.reset();
+            } else if (index >= 0) {
+                options.look.preset = index;
+                options.look.randomPreset = false;
+            } else {
+                error = "no preset named '" + preset + "'";
+                return false;
+            }
+        } else if (const std::optional<LookSetting> setting = lookSwitch(name)) {
+            if (i + 1 >= argc) {
+                error = arg + " needs a value";
+                return false;
+            }
+            int value = 0;
+            if (!parseLookValue(*setting, arg, argv[++i], value, error)) {
+                return false;
+            }
+            options.look.given[static_cast<std::size_t>(*setting)] = value;
         } else if (name == "-window-id") {
             if (i + 1 >= argc) {
                 error = arg + " needs a window id";

@@ -1,13 +1,28 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
+
+#include "painting_look.h"
 
 // Where the hack draws, by XScreenSaver's conventions for hacks.
 enum class DrawTarget {
     OwnWindow,    // a window of its own, 1280x720 or the whole screen
     GivenWindow,  // another program's window, by its id
     RootWindow,   // the screen's root window
+};
+
+// The look the switches choose: -preset NAME (or random, a preset drawn for
+// the run), and a switch for each setting that replaces what the preset, or
+// the designed look, has. XScreenSaver passes only the switches of the
+// settings that differ from their defaults, so a preset and the sliders that
+// were moved combine.
+struct HackLook {
+    std::optional<int> preset;  // into kPresets
+    bool randomPreset = false;
+    std::array<std::optional<int>, kLookSettingCount> given{};
 };
 
 struct HackOptions {
@@ -18,6 +33,7 @@ struct HackOptions {
     // The wait between frames that -delay asks for, in microseconds; without
     // it the painting keeps its own pace.
     std::optional<unsigned long> delayMicroseconds;
+    HackLook look;
     bool help = false;
 };
 
@@ -41,5 +57,12 @@ constexpr unsigned long kLongestDelayMicroseconds = 10000000;
 // The time from the start of one frame to the start of the next that the
 // options ask for: -delay, or the painting's own pace; 0 never waits.
 double frameStepSeconds(const HackOptions& options);
+
+// The look the options choose, a random preset drawn from `seed`.
+PaintingLook lookOfOptions(const HackOptions& options, std::uint32_t seed);
+
+// The switch of a setting: "-draw-mode", "-amount", "-size", "-speed",
+// "-trail", "-flows".
+const char* switchOf(LookSetting setting);
 
 extern const char* const kHackUsage;

@@ -2,6 +2,7 @@
 // XScreenSaver names, a window given by id, the root window, or a window of
 // its own.
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -11,6 +12,7 @@
 #include "glx_surface.h"
 #include "hack_options.h"
 #include "hack_window.h"
+#include "painting_look.h"
 #include "painting_set.h"
 #include "renderer_settings.h"
 #include "stop_signal.h"
@@ -56,12 +58,13 @@ int main(int argc, char** argv) {
 
     int status = 0;
     {
+        // The same second seeds the painting and draws a random preset.
+        const std::uint32_t seed = calendarTime();
         GlxSurface surface(display, target.window, target.config);
-        PaintingSet paintings(surface, RendererSettings{});
+        PaintingSet paintings(surface, settingsForLook(lookOfOptions(options, seed)));
         const HackView view = currentHackView(display, target.window);
         paintings.setSizeScale(view.sizeScale);
-        const bool made =
-            paintings.initGraphics(view.parts, paintingSeed(calendarTime(), view.headIndex));
+        const bool made = paintings.initGraphics(view.parts, paintingSeed(seed, view.headIndex));
         if (!made || !surface.ready()) {
             const std::string xError = takeXError(display);
             status = fail("no OpenGL context for the window" +
@@ -83,11 +86,12 @@ int main(int argc, char** argv) {
                     paintings.count() > 1 ? " on " + std::to_string(paintings.count()) + " heads"
                                           : std::string();
                 const ParticleSizing sizing = paintings.painting(0).particleSizing();
-                std::fprintf(stderr, "velmora: %dx%d%s, %s%s\n", size.right, size.bottom,
+                std::fprintf(stderr, "velmora: %dx%d%s, %s%s; %s\n", size.right, size.bottom,
                              heads.c_str(), keeping,
                              sizing.limited() ? "; points and lines larger than the GL draws are "
                                                 "drawn at its largest size"
-                                              : "");
+                                              : "",
+                             settingsText(paintings.painting(0).settings()).c_str());
                 if (overlay.load(display)) {
                     surface.setOverlay([&overlay] { overlay.draw(); });
                 } else {

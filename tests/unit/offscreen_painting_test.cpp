@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iostream>
 #include <string>
 
 #include "gl_headers.h"
 #include "offscreen_surface.h"
 #include "painting.h"
+#include "painting_look.h"
+#include "view_fit.h"
 
 namespace {
 
@@ -131,6 +134,34 @@ std::string drawModeName(const ::testing::TestParamInfo<int>& info) {
 
 INSTANTIATE_TEST_SUITE_P(DrawModes, OffscreenPainting,
                          ::testing::Values(kDrawSprites, kDrawPoints, kDrawLines), drawModeName);
+
+// Each preset paints a picture of its own: lit, with a dark background
+// between its streams, not washed out by its light adding up. The picture is
+// a full HD screen in miniature, as the preview shows it.
+TEST(OffscreenPresets, EachPaintsNeitherBlackNorWashedOut) {
+    for (const Preset& preset : kPresets) {
+        OffscreenSurface surface(480, 270);
+        Painting painting(surface, settingsForLook(preset.look));
+        painting.setSizeScale(miniatureSizeScale(270, 1080));
+        painting.initGraphics(kSeed);
+        ASSERT_TRUE(surface.ready());
+        for (int frame = 0; frame < 200; ++frame) {
+            painting.drawFrame();
+        }
+        const Picture picture = surface.picture();
+        double sum = 0.0;
+        for (const std::uint8_t channel : picture.rgb) {
+            sum += channel;
+        }
+        const double mean = sum / (255.0 * static_cast<double>(picture.rgb.size()));
+        std::cout << preset.name << ": mean brightness " << mean << ", lit " << litShare(picture)
+                  << "\n";
+        EXPECT_GT(mean, 0.02) << preset.name;
+        EXPECT_LT(mean, 0.5) << preset.name;
+        EXPECT_LT(litShare(picture), 0.9) << preset.name << ": the background stays dark";
+        painting.releaseGraphics();
+    }
+}
 
 TEST(OffscreenCamera, LooksFromFifteenUnitsWithANinetyDegreeView) {
     // GLU's perspective must land in the same GL as the drawing.

@@ -139,9 +139,10 @@ bool parse(std::vector<const char*> args, StillOptions& options, std::string& er
 TEST(StillOptionsTest, ReadsEveryOption) {
     StillOptions options;
     std::string error;
-    ASSERT_TRUE(parse({"--width", "1280", "--height", "720", "--frames", "90", "--seed",
-                       "4294967295", "-o", "out.jpeg", "--lossy-swap", "--draw-mode", "2"},
-                      options, error))
+    ASSERT_TRUE(
+        parse({"--width", "1280", "--height", "720", "--frames", "90", "--seed", "4294967295", "-o",
+               "out.jpeg", "--lossy-swap", "--draw-mode", "2", "--preset", "dense-sprites"},
+              options, error))
         << error;
     EXPECT_EQ(options.width, 1280);
     EXPECT_EQ(options.height, 720);
@@ -151,12 +152,14 @@ TEST(StillOptionsTest, ReadsEveryOption) {
     ASSERT_TRUE(options.drawMode.has_value());
     EXPECT_EQ(*options.drawMode, 2);
     EXPECT_TRUE(options.lossySwap);
+    EXPECT_EQ(options.preset, 2);
 
     StillOptions defaults;
     ASSERT_TRUE(
         parse({"-o", "a.png", "--seed", "0", "--frames", "1", "--height", "1", "--width", "1"},
               defaults, error));
     EXPECT_FALSE(defaults.drawMode.has_value());
+    EXPECT_FALSE(defaults.preset.has_value());
     EXPECT_FALSE(defaults.lossySwap);
 }
 
@@ -175,6 +178,8 @@ TEST(StillOptionsTest, RejectsBadArguments) {
          "--draw-mode", "3"},
         {"--width", "64", "--height", "64", "--frames", "1", "--seed", "1", "-o", "a.png",
          "--fast"},
+        {"--width", "64", "--height", "64", "--frames", "1", "--seed", "1", "-o", "a.png",
+         "--preset", "Calm-Lines"},
         {"--width", "64", "--height", "64", "--frames", "1", "--seed", "1", "-o"},
         {"--width", "64", "--height", "64", "--frames", "1", "--seed", "1", "-o", "a.png",
          "--lossy-swap", "1"},

@@ -7,6 +7,7 @@
 #include "button_font.h"
 #include "command_window.h"
 #include "dialog_controls.h"
+#include "look_picture.h"
 #include "maker.h"
 #include "maker_info.h"
 #include "property_sets_resource.h"
@@ -28,24 +29,38 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 // The combo box's list shows this many items before it scrolls.
 constexpr int kVisibleItems = 10;
 
+enum class Container { kDialog, kMusicPanel, kPaintingPanel };
+
 struct DialogButtonPlace {
     DialogButton which;
     const char* name;  // of its stored property set
     int id;
     layout::Place place;
-    bool onPanel;
+    Container container;
     const char* ScreenTexts::*caption;
 };
 
+// In the order the keyboard visits them after the panels' other controls.
 constexpr DialogButtonPlace kButtons[] = {
-    {DialogButton::Cmd_BGM, "Cmd_BGM", ids::Cmd_BGM, layout::Cmd_BGM, true,
+    {DialogButton::Cmd_BGM, "Cmd_BGM", ids::Cmd_BGM, layout::Cmd_BGM, Container::kMusicPanel,
      &ScreenTexts::captionChooseFile},
-    {DialogButton::Cmd_Etc, "Cmd_Etc", ids::Cmd_Etc, layout::Cmd_Etc, false,
+    {DialogButton::Cmd_Page1, "Cmd_Page1", ids::Cmd_Page + 1, layout::Cmd_Page,
+     Container::kMusicPanel, &ScreenTexts::captionToPainting},
+    {DialogButton::Cmd_Page0, "Cmd_Page0", ids::Cmd_Page + 0, layout::Cmd_Page,
+     Container::kPaintingPanel, &ScreenTexts::captionToMusic},
+    {DialogButton::Cmd_Etc, "Cmd_Etc", ids::Cmd_Etc, layout::Cmd_Etc, Container::kDialog,
      &ScreenTexts::captionOtherWorks},
-    {DialogButton::Cmd_Set, "Cmd_Set", ids::Cmd_Set, layout::Cmd_Set, false,
+    {DialogButton::Cmd_Set, "Cmd_Set", ids::Cmd_Set, layout::Cmd_Set, Container::kDialog,
      &ScreenTexts::captionSet},
-    {DialogButton::Cmd_Can, "Cmd_Can", ids::Cmd_Can, layout::Cmd_Can, false,
+    {DialogButton::Cmd_Can, "Cmd_Can", ids::Cmd_Can, layout::Cmd_Can, Container::kDialog,
      &ScreenTexts::captionCancel},
+};
+
+// The captions of the painting page's lists, by LookList.
+constexpr const char* ScreenTexts::*kLookCaptions[kLookListCount] = {
+    &ScreenTexts::captionPreset, &ScreenTexts::captionDrawMode, &ScreenTexts::captionAmount,
+    &ScreenTexts::captionSize,   &ScreenTexts::captionSpeed,    &ScreenTexts::captionTrail,
+    &ScreenTexts::captionFlows,
 };
 
 // The panel Pic_C shows its picture and passes what happens on it to the
@@ -196,16 +211,15 @@ HWND Label(DialogForm& form, HWND container, int id, const layout::Place& place,
     return CreateDialogLabel(container, id, placement, text, form.font, colour, alignment, lines);
 }
 
-// The combo box BGM_Repeat, its selection field as high as designed.
-HWND CreateRepeatBox(DialogForm& form, int shiftRight) {
-    RECT place = form.pixels(layout::BGM_Repeat);
-    OffsetRect(&place, shiftRight, 0);
+// A combo box at `place` on `container`, its selection field as high as
+// designed: BGM_Repeat, which also takes typed text, and the painting
+// page's lists, which only choose.
+HWND CreateComboBox(DialogForm& form, HWND container, int id, const RECT& place, DWORD kind) {
     const int fieldHeight = place.bottom - place.top;
-    const HWND combo = CreateWindowExW(
-        0, L"ComboBox", L"",
-        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
-        place.left, place.top, place.right - place.left, fieldHeight, form.panel,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ids::BGM_Repeat)), form.instance, nullptr);
+    const HWND combo =
+        CreateWindowExW(0, L"ComboBox", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | kind,
+                        place.left, place.top, place.right - place.left, fieldHeight, container,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), form.instance, nullptr);
     if (combo == nullptr) {
         return nullptr;
     }
@@ -232,6 +246,30 @@ HWND CreateRepeatBox(DialogForm& form, int shiftRight) {
     return combo;
 }
 
+HWND CreateRepeatBox(DialogForm& form, int shiftRight) {
+    RECT place = form.pixels(layout::BGM_Repeat);
+    OffsetRect(&place, shiftRight, 0);
+    return CreateComboBox(form, form.panel, ids::BGM_Repeat, place, CBS_DROPDOWN | CBS_AUTOHSCROLL);
+}
+
+// The painting page on its panel: the heading in its frame, each list with
+// its caption, and the moving picture.
+void CreatePaintingPage(DialogForm& form, const ScreenTexts& texts) {
+    const HWND panel = form.paintingPanel;
+    form.paintingBackground->addOutline(form.pixels(layout::Shape4), kBlack);
+    Label(form, panel, ids::lbl_16, layout::lbl_16, texts.paintingHeading, kBlack, LabelLines::kOne,
+          LabelAlignment::kCentre);
+    for (int list = 0; list < kLookListCount; ++list) {
+        Label(form, panel, ids::lbl_Look + list, layout::LookCaptionPlace(list),
+              texts.*kLookCaptions[list], kBlack);
+        form.windows.looks[static_cast<std::size_t>(list)] =
+            CreateComboBox(form, panel, ids::Look + list, form.pixels(layout::LookListPlace(list)),
+                           CBS_DROPDOWNLIST);
+    }
+    form.windows.lookPicture =
+        CreateLookPicture(panel, ids::Pic_Look, form.pixels(layout::Pic_Look));
+}
+
 }  // namespace
 
 bool RegisterFormClasses(HINSTANCE instance) {
@@ -245,7 +283,8 @@ bool RegisterFormClasses(HINSTANCE instance) {
         panel.lpszClassName = kPanelClass;
         ready = RegisterClassW(&panel) != 0;
     }
-    return RegisterDialogControlClasses(instance) && RegisterCommandClass(instance) && ready;
+    return RegisterDialogControlClasses(instance) && RegisterLookPictureClass(instance) &&
+           RegisterCommandClass(instance) && ready;
 }
 
 DialogForm::~DialogForm() {
@@ -280,11 +319,21 @@ void CreateDialogForm(HINSTANCE instance, HWND dialog, int dpi, const ScreenText
         panelPlace.left, panelPlace.top, panelPlace.right - panelPlace.left,
         panelPlace.bottom - panelPlace.top, window,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(ids::Pic_C)), form.instance, nullptr);
+    // The painting's panel lies in the same place, hidden until its page is
+    // shown.
+    form.paintingPanel = CreateWindowExW(
+        WS_EX_CONTROLPARENT, kPanelClass, L"", WS_CHILD | WS_CLIPCHILDREN, panelPlace.left,
+        panelPlace.top, panelPlace.right - panelPlace.left, panelPlace.bottom - panelPlace.top,
+        window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ids::Pic_C_Painting)), form.instance,
+        nullptr);
+    form.windows.panels = {form.panel, form.paintingPanel};
     form.dialogBackground = std::make_unique<DialogBackground>(window);
     form.dialogBackground->attach();
     form.panelBackground = std::make_unique<DialogBackground>(form.panel);
     form.panelBackground->attach();
     form.panelBackground->addOutline(form.pixels(layout::Shape3), kBlack);
+    form.paintingBackground = std::make_unique<DialogBackground>(form.paintingPanel);
+    form.paintingBackground->attach();
 
     const HWND panel = form.panel;
     Label(form, panel, ids::lbl_15, layout::lbl_15, texts.musicHeading, kBlack, LabelLines::kOne,
@@ -312,6 +361,8 @@ void CreateDialogForm(HINSTANCE instance, HWND dialog, int dpi, const ScreenText
     form.windows.fileLabel =
         Label(form, panel, ids::lbl_Fname, layout::lbl_Fname, "", kBlack, LabelLines::kWrapped);
 
+    CreatePaintingPage(form, texts);
+
     const std::string designedBy = DesignedByText(texts.makerLine, kMakerName, kVelmoraVersion);
     Label(form, window, ids::lbl_7, layout::lbl_7, designedBy.c_str(), kWhite,
           LabelLines::kWrapped);
@@ -322,7 +373,9 @@ void CreateDialogForm(HINSTANCE instance, HWND dialog, int dpi, const ScreenText
     // that this system has decide over them.
     const PropertySetsReading stored = LoadPropertySets(form.instance, IDR_DIALOG_BUTTONS);
     for (const DialogButtonPlace& button : kButtons) {
-        const HWND container = button.onPanel ? panel : window;
+        const HWND container = button.container == Container::kDialog       ? window
+                               : button.container == Container::kMusicPanel ? panel
+                                                                            : form.paintingPanel;
         const HWND made = CreateCommand(container, button.id, form.pixels(button.place),
                                         FindPropertySet(stored.sets, button.name));
         form.windows.buttons[static_cast<std::size_t>(button.which)] = made;

@@ -11,10 +11,12 @@
 #include "win32_settings_dialog_port.h"
 
 // Everything on the settings dialog's window, made at its designed place at
-// the system's resolution: the music panel Pic_C with its labels, marks,
-// combo box and file button, the maker's line and the three buttons below,
-// the buttons from their stored property sets; and the pictures that the
-// dialog and the panel are painted from.
+// the system's resolution: the music panel Pic_C(0) with its labels, marks,
+// combo box and file button, the painting panel Pic_C(1) in its place,
+// hidden, with its lists and moving picture, each panel with the button to
+// the other, the maker's line and the three buttons below, the buttons from
+// their stored property sets; and the pictures that the dialog and the panels
+// are painted from.
 struct DialogForm {
     DialogForm() = default;
     ~DialogForm();
@@ -26,14 +28,17 @@ struct DialogForm {
 
     HINSTANCE instance = nullptr;
     int dpi = 96;
-    HFONT font = nullptr;  // the captions'
-    HWND panel = nullptr;
+    HFONT font = nullptr;          // the captions'
+    HWND panel = nullptr;          // Pic_C(0), the music's
+    HWND paintingPanel = nullptr;  // Pic_C(1)
     SettingsDialogWindows windows;
     std::unique_ptr<DialogBackground> dialogBackground;
     std::unique_ptr<DialogBackground> panelBackground;
+    std::unique_ptr<DialogBackground> paintingBackground;
 };
 
-// The window classes of the panel, the labels and marks, and the buttons.
+// The window classes of the panels, the labels and marks, the moving picture
+// and the buttons.
 bool RegisterFormClasses(HINSTANCE instance);
 
 // Makes the form on the dialog's window, its captions `texts` in `font`

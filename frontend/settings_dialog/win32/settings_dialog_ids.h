@@ -17,5 +17,12 @@ inline constexpr int Cmd_BGM = 130;
 inline constexpr int Cmd_Etc = 131;
 inline constexpr int Cmd_Set = 132;
 inline constexpr int Cmd_Can = 133;
+inline constexpr int Cmd_Page = 134;  // + the page it shows
+// The painting page.
+inline constexpr int Pic_C_Painting = 140;  // Pic_C(1)
+inline constexpr int lbl_16 = 141;
+inline constexpr int Pic_Look = 142;
+inline constexpr int Look = 150;      // + LookList
+inline constexpr int lbl_Look = 160;  // + LookList
 
 }  // namespace settings_dialog_ids

@@ -65,12 +65,28 @@ HWND KindLabel(const SettingsDialog& dialog, int kind) {
     return GetDlgItem(dialog.form.panel, ids::lbl_BGM + kind);
 }
 
+FocusState FocusStateOf(const SettingsDialog& dialog) {
+    return {ChosenKind(dialog), dialog.model->page(),
+            dialog.model->paintingPage().SettingListsEnabled()};
+}
+
+HWND ButtonWindow(const SettingsDialog& dialog, DialogButton which) {
+    return dialog.form.windows.buttons[static_cast<std::size_t>(which)];
+}
+
+// The button on the shown page that leads to the other one.
+DialogButton PageButton(const SettingsDialog& dialog) {
+    return dialog.model->page() == DialogPage::kMusic ? DialogButton::Cmd_Page1
+                                                      : DialogButton::Cmd_Page0;
+}
+
 // The window that stands for a stop: the kind choice is the chosen kind's
 // label (the audio CD's while no kind is chosen).
 HWND WindowOfStop(const SettingsDialog& dialog, FocusStop stop) {
-    const auto button = [&](DialogButton which) {
-        return dialog.form.windows.buttons[static_cast<std::size_t>(which)];
-    };
+    LookList list;
+    if (ListOfStop(stop, list)) {
+        return dialog.form.windows.looks[static_cast<std::size_t>(list)];
+    }
     switch (stop) {
         case FocusStop::kKindChoice: {
             const int kind = ChosenKind(dialog);
@@ -79,17 +95,23 @@ HWND WindowOfStop(const SettingsDialog& dialog, FocusStop stop) {
         case FocusStop::kRepeatList:
             return dialog.form.windows.repeat;
         case FocusStop::kFileButton:
-            return button(DialogButton::Cmd_BGM);
+            return ButtonWindow(dialog, DialogButton::Cmd_BGM);
+        case FocusStop::kPageButton:
+            return ButtonWindow(dialog, PageButton(dialog));
         case FocusStop::kOtherWorks:
-            return button(DialogButton::Cmd_Etc);
+            return ButtonWindow(dialog, DialogButton::Cmd_Etc);
         case FocusStop::kSet:
-            return button(DialogButton::Cmd_Set);
+            return ButtonWindow(dialog, DialogButton::Cmd_Set);
         case FocusStop::kCancel:
-            return button(DialogButton::Cmd_Can);
-        case FocusStop::kNone:
+            return ButtonWindow(dialog, DialogButton::Cmd_Can);
+        default:
             break;
     }
     return nullptr;
+}
+
+bool IsOrHolds(HWND window, HWND focus) {
+    return window != nullptr && (focus == window || IsChild(window, focus));
 }
 
 FocusStop StopOfWindow(const SettingsDialog& dialog, HWND focus) {
@@ -101,9 +123,17 @@ FocusStop StopOfWindow(const SettingsDialog& dialog, HWND focus) {
             return FocusStop::kKindChoice;
         }
     }
-    const HWND repeat = dialog.form.windows.repeat;
-    if (repeat != nullptr && (focus == repeat || IsChild(repeat, focus))) {
+    if (IsOrHolds(dialog.form.windows.repeat, focus)) {
         return FocusStop::kRepeatList;
+    }
+    for (int list = 0; list < kLookListCount; ++list) {
+        if (IsOrHolds(dialog.form.windows.looks[static_cast<std::size_t>(list)], focus)) {
+            return StopOfList(static_cast<LookList>(list));
+        }
+    }
+    if (focus == ButtonWindow(dialog, DialogButton::Cmd_Page0) ||
+        focus == ButtonWindow(dialog, DialogButton::Cmd_Page1)) {
+        return FocusStop::kPageButton;
     }
     for (const FocusStop stop :
          {FocusStop::kFileButton, FocusStop::kOtherWorks, FocusStop::kSet, FocusStop::kCancel}) {
@@ -118,9 +148,18 @@ FocusStop StopOfWindow(const SettingsDialog& dialog, HWND focus) {
 // and a stop that the new kind disables gives the focus back to it.
 void FocusAfterKindChange(SettingsDialog& dialog) {
     const FocusStop stop = StopOfWindow(dialog, GetFocus());
-    if (stop == FocusStop::kKindChoice || !FocusStopUsable(stop, ChosenKind(dialog))) {
+    if (stop == FocusStop::kKindChoice || !FocusStopUsable(stop, FocusStateOf(dialog))) {
         SetFocus(WindowOfStop(dialog, FocusStop::kKindChoice));
     }
+}
+
+// The combo box that has the keyboard, if one has it.
+HWND FocusedList(const SettingsDialog& dialog, FocusStop focus) {
+    LookList list;
+    if (ListOfStop(focus, list)) {
+        return dialog.form.windows.looks[static_cast<std::size_t>(list)];
+    }
+    return focus == FocusStop::kRepeatList ? dialog.form.windows.repeat : nullptr;
 }
 
 DialogKey KeyOf(WPARAM virtualKey) {
@@ -152,8 +191,8 @@ bool HandleDialogKey(SettingsDialog& dialog, const MSG& message) {
         return false;
     }
     const FocusStop focus = StopOfWindow(dialog, GetFocus());
-    const HWND repeat = dialog.form.windows.repeat;
-    const bool dropped = repeat != nullptr && SendMessageW(repeat, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    const HWND list = FocusedList(dialog, focus);
+    const bool dropped = list != nullptr && SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0;
     Torvi_P& model = *dialog.model;
     const KeyAction action = ActionForKey(key, focus, dropped);
     switch (action) {
@@ -167,7 +206,7 @@ bool HandleDialogKey(SettingsDialog& dialog, const MSG& message) {
             break;
         case KeyAction::kNextStop:
         case KeyAction::kPreviousStop:
-            SetFocus(WindowOfStop(dialog, NextFocusStop(focus, ChosenKind(dialog),
+            SetFocus(WindowOfStop(dialog, NextFocusStop(focus, FocusStateOf(dialog),
                                                         action == KeyAction::kPreviousStop)));
             break;
         case KeyAction::kKindUp:
@@ -182,8 +221,15 @@ bool HandleDialogKey(SettingsDialog& dialog, const MSG& message) {
     return true;
 }
 
-void OnCommand(SettingsDialog& dialog, int id, int code) {
+void OnCommand(SettingsDialog& dialog, int id, int code, HWND control) {
     Torvi_P& model = *dialog.model;
+    if (id >= ids::Look && id < ids::Look + kLookListCount) {
+        if (code == CBN_SELCHANGE) {
+            const LRESULT item = SendMessageW(control, CB_GETCURSEL, 0, 0);
+            model.LookListChosen(static_cast<LookList>(id - ids::Look), static_cast<int>(item));
+        }
+        return;
+    }
     if (code == kControlPressed) {
         for (int kind = 0; kind < 3; ++kind) {
             if (id == ids::Img_BGM + kind || id == ids::lbl_BGM + kind) {
@@ -209,6 +255,12 @@ void OnCommand(SettingsDialog& dialog, int id, int code) {
         case ids::Cmd_Etc:
             model.Cmd_Etc_Click();
             break;
+        case ids::Cmd_Page + 0:
+            model.Cmd_Page_Click(DialogPage::kMusic);
+            break;
+        case ids::Cmd_Page + 1:
+            model.Cmd_Page_Click(DialogPage::kPainting);
+            break;
         default:
             break;
     }
@@ -218,7 +270,8 @@ void OnResize(SettingsDialog& dialog) {
     DialogForm& form = dialog.form;
     form.dialogBackground->fitToWindow();
     form.panelBackground->fitToWindow();
-    dialog.model->Resize(*form.dialogBackground, *form.panelBackground);
+    form.paintingBackground->fitToWindow();
+    dialog.model->Resize(*form.dialogBackground, *form.panelBackground, *form.paintingBackground);
     RedrawWindow(dialog.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
@@ -244,7 +297,7 @@ LRESULT CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case WM_COMMAND:
             // The dialog's keys are handled before they get here.
             if (ready && lParam != 0) {
-                OnCommand(*dialog, LOWORD(wParam), HIWORD(wParam));
+                OnCommand(*dialog, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             }
             return 0;
         case WM_ACTIVATE:

@@ -10,6 +10,7 @@
 #include "command_window.h"
 #include "dialog_controls.h"
 #include "dialog_layout.h"
+#include "look_picture.h"
 #include "shift_jis_text.h"
 #include "window_titles.h"
 
@@ -95,6 +96,47 @@ void Win32SettingsDialogPort::addRepeatItem(const std::string& item) {
 
 void Win32SettingsDialogPort::setFileCaption(const std::wstring& caption) {
     SetDialogPathCaption(windows_.fileLabel, caption);
+}
+
+void Win32SettingsDialogPort::showPage(DialogPage page) {
+    const HWND shown = windows_.panels[static_cast<std::size_t>(page)];
+    const HWND other = windows_.panels[static_cast<std::size_t>(
+        page == DialogPage::kMusic ? DialogPage::kPainting : DialogPage::kMusic)];
+    // The keyboard leaves the panel that goes for the button that leads back.
+    const HWND focus = GetFocus();
+    const bool focusGoes = other != nullptr && focus != nullptr && IsChild(other, focus);
+    ShowWindow(shown, SW_SHOW);
+    ShowWindow(other, SW_HIDE);
+    if (focusGoes) {
+        const DialogButton back =
+            page == DialogPage::kMusic ? DialogButton::Cmd_Page1 : DialogButton::Cmd_Page0;
+        SetFocus(button(back));
+    }
+    RunLookPicture(windows_.lookPicture, page == DialogPage::kPainting);
+}
+
+void Win32SettingsDialogPort::setLookItems(LookList list, const std::vector<std::string>& items,
+                                           int chosen) {
+    const HWND box = windows_.looks[static_cast<std::size_t>(list)];
+    SendMessageW(box, CB_RESETCONTENT, 0, 0);
+    for (const std::string& item : items) {
+        const std::wstring wide = WideFromShiftJis(item.c_str());
+        SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    }
+    setLookChosen(list, chosen);
+}
+
+void Win32SettingsDialogPort::setLookChosen(LookList list, int item) {
+    SendMessageW(windows_.looks[static_cast<std::size_t>(list)], CB_SETCURSEL,
+                 static_cast<WPARAM>(item), 0);
+}
+
+void Win32SettingsDialogPort::setLookListEnabled(LookList list, bool enabled) {
+    EnableWindow(windows_.looks[static_cast<std::size_t>(list)], enabled ? TRUE : FALSE);
+}
+
+void Win32SettingsDialogPort::showLook(const RendererSettings& settings) {
+    ShowLookIn(windows_.lookPicture, settings);
 }
 
 std::int32_t Win32SettingsDialogPort::getCursorPos(ScreenPoint& point) {

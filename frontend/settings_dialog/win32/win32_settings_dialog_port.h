@@ -11,11 +11,14 @@
 // The windows of the settings dialog that its model talks to.
 struct SettingsDialogWindows {
     HWND dialog = nullptr;
-    HWND repeat = nullptr;             // BGM_Repeat
-    HWND fileLabel = nullptr;          // lbl_Fname
-    std::array<HWND, 3> kindImages{};  // Img_BGM, by kind
-    std::array<HWND, 4> buttons{};     // by DialogButton
-    std::array<HBITMAP, 2> marks{};    // Img_Ra, by KindMark
+    std::array<HWND, 2> panels{};                    // Pic_C, by DialogPage
+    HWND repeat = nullptr;                           // BGM_Repeat
+    HWND fileLabel = nullptr;                        // lbl_Fname
+    std::array<HWND, 3> kindImages{};                // Img_BGM, by kind
+    std::array<HWND, kDialogButtonCount> buttons{};  // by DialogButton
+    std::array<HBITMAP, 2> marks{};                  // Img_Ra, by KindMark
+    std::array<HWND, kLookListCount> looks{};        // Look, by LookList
+    HWND lookPicture = nullptr;                      // Pic_Look
 };
 
 // The settings dialog's port on the real windows, at the system's
@@ -36,6 +39,11 @@ class Win32SettingsDialogPort : public SettingsDialogPort {
     std::string repeatText() override;
     void addRepeatItem(const std::string& item) override;
     void setFileCaption(const std::wstring& caption) override;
+    void showPage(DialogPage page) override;
+    void setLookItems(LookList list, const std::vector<std::string>& items, int chosen) override;
+    void setLookChosen(LookList list, int item) override;
+    void setLookListEnabled(LookList list, bool enabled) override;
+    void showLook(const RendererSettings& settings) override;
     std::int32_t getCursorPos(ScreenPoint& point) override;
     bool getWindowRect(ScreenRect& rect) override;
     void drawAnimatedRects(std::int32_t animation, const ScreenRect& from,

@@ -6,16 +6,21 @@
 # pictures half a second apart differ, nothing on the screen beside or below
 # the host changes, and the loop ends within half a second of the host's
 # destruction. Then Velmora.scr itself in a host of another process: the
-# moving painting hides the still, and the program ends within half a second
+# moving painting hides the still, paints the look that Velmora.ini beside it
+# chooses, as its set-up line says, and the program ends within half a second
 # of the host.
 set -euo pipefail
 here=$(dirname "${BASH_SOURCE[0]}")
 source "$here/../lib/wine_session.sh"
+source "$here/../lib/setup_line.sh"
 source "$here/scr_checks.sh"
 e2e_begin
 
 folder=$(scr_folder app)
 scr=$(e2e_windows_path "$folder/Velmora.scr")
+# The settings the preview's set-up line names: the designed ones while no
+# Velmora.ini lies beside Velmora.scr.
+look="draw mode 1, flows 3, emitters 60, particles 1200, size 15, emitter speed 20, particle speed 4, oscillator rate 100, trail 20"
 
 # The screen beside and below a host of WIDTH x HEIGHT at the top-left corner.
 outside_regions() {
@@ -60,9 +65,15 @@ check_in_own_process() {
 check_from_velmora_scr() {
     local width=$1 height=$2 name="scr${1}x$2"
     local ready="$E2E_RUN_DIR/$name.ready" region="${1}x$2+0+0"
-    e2e_start "$name" frontend_probe.exe live-host "$scr" "$width" "$height" \
-        "$(e2e_windows_path "$ready")" 60
+    WINEDEBUG=+debugstr e2e_start "$name" frontend_probe.exe live-host "$scr" "$width" \
+        "$height" "$(e2e_windows_path "$ready")" 60
     scr_wait_ready "$ready" >/dev/null
+    local line
+    line=$(e2e_wait_setup_line "$name")
+    case $line in
+        *"; $look") ;;
+        *) e2e_fail "$name: the preview paints another look: $line" ;;
+    esac
     # What Wine shows of a GL child window that belongs to another process:
     # only the host (logged, not checked).
     local first second
@@ -108,6 +119,13 @@ check_share_and_kill() {
 for size in "152 112" "640 480"; do
     # shellcheck disable=SC2086 # two numbers
     check_in_own_process $size
+    if [ "$size" = "640 480" ]; then
+        # Sprites, half the amount, two flows, no trail; the size does not
+        # read and stays as designed.
+        printf '[Painting]\r\nDrawMode=0\r\nAmount=50\r\nFlows=2\r\nTrail=0\r\nSize=big\r\n' \
+            >"$folder/Velmora.ini"
+        look="draw mode 0, flows 2, emitters 30, particles 600, size 15, emitter speed 20, particle speed 4, oscillator rate 100, trail 0"
+    fi
     # shellcheck disable=SC2086
     check_from_velmora_scr $size
 done

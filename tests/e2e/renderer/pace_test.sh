@@ -11,6 +11,8 @@ set -euo pipefail
 here=$(dirname "${BASH_SOURCE[0]}")
 # shellcheck source=../lib/wine_session.sh
 source "$here/../lib/wine_session.sh"
+# shellcheck source=../lib/setup_line.sh
+source "$here/../lib/setup_line.sh"
 # shellcheck source=renderer_steps.sh
 source "$here/renderer_steps.sh"
 
@@ -42,9 +44,7 @@ busiest_thread() {
 
 check_setup_line() {
     local line
-    line=$(grep -a -o 'Velmora: pixel format[^"]*' "$(e2e_stderr renderer)" | head -n 1 |
-        sed 's/\\n$//')
-    [ -n "$line" ] || e2e_fail "the renderer wrote no line of its set-up"
+    line=$(e2e_wait_setup_line renderer)
     e2e_log "set-up: $line"
     case $line in
         *"swap copies"*"no copy of the frame"*) ;;

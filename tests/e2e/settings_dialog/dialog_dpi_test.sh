@@ -43,6 +43,15 @@ dialog_expect_face "$shot" Cmd_BGM disabled
 dialog_expect_face "$shot" Cmd_Set enabled
 e2e_keep_artefact "$(dialog_crop "$shot" "$E2E_RUN_DIR/dialog_144.png")" \
     settings-dialog-144dpi.png >/dev/null
+# The painting page is laid out at the same resolution (the probe checked
+# its places too), its moving picture as large as the page makes it.
+dialog_click Cmd_Page1
+dialog_wait_fact "page painting"
+read -r x y w h <<<"${DIALOG_RECT[Pic_Look]}"
+e2e_assert_equal "${w}x$h" "230x156" "the moving picture at 144 dpi"
+e2e_wait_lit painting_lit.png "${w}x$h+$x+$y"
+e2e_keep_artefact "$(dialog_crop "$(dialog_shot painting.png)" "$E2E_RUN_DIR/painting_144.png")" \
+    settings-dialog-painting-144dpi.png >/dev/null
 
 # The read-me, with no parameters and no folder, shown normally. (This
 # prefix has no program for text files, so nothing more appears.)

@@ -28,7 +28,9 @@ dialog_open first
 dialog_look look
 for said in "lbl_15 says Music" "lbl_BGM0 says None" "lbl_BGM1 says Audio CD" \
     "lbl_BGM2 says MP3, WAV" "lbl_14 says Repeat track" "Cmd_BGM says ..." \
-    "Cmd_Etc says More works" "Cmd_Set says OK" "Cmd_Can says Cancel"; do
+    "Cmd_Etc says More works" "Cmd_Set says OK" "Cmd_Can says Cancel" \
+    "Cmd_Page1 says Painting >>" "Cmd_Page0 says << Music" "lbl_16 says Painting" \
+    "lbl_Look0 says Preset" "lbl_Look1 says Style" "lbl_Look6 says Flows"; do
     grep -qxF "ok $said" <<<"$DIALOG_LOOK" || e2e_fail "not \"ok $said\" in the probe's look"
 done
 grep -qE '^ok lbl_7 says Designed by .* Ver\.' <<<"$DIALOG_LOOK" ||
@@ -53,6 +55,16 @@ for button in Cmd_Etc Cmd_Set Cmd_Can; do
 done
 e2e_keep_artefact "$(dialog_crop "$shot" "$E2E_RUN_DIR/dialog.png")" \
     settings-dialog-english.png >/dev/null
+
+# The painting page in English, and back.
+dialog_click Cmd_Page1
+dialog_wait_fact "look Preset=Velmora|DrawMode=Points|Amount=100 %|Size=100 %|Speed=100 %|Trail=20|Flows=3|lists=enabled"
+dialog_wait_fact "page painting"
+shot=$(dialog_shot painting.png)
+e2e_keep_artefact "$(dialog_crop "$shot" "$E2E_RUN_DIR/painting.png")" \
+    settings-dialog-painting-english.png >/dev/null
+dialog_click Cmd_Page0
+dialog_wait_fact "page music"
 
 # The open-file dialog speaks English too: its title and its filter.
 dialog_click lbl_BGM2

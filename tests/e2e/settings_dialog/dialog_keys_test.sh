@@ -2,8 +2,9 @@
 # The settings dialog from the keyboard alone, from its opening: the focus
 # starts on the chosen kind with its dotted rectangle; Tab and Shift+Tab go
 # round the kind, the track list while audio CD is chosen, "..." while a file
-# is chosen, and the three buttons; a click on the greyed "..." leaves the
-# keyboard where it was; Up chooses audio CD and Return saves it.
+# is chosen, the button to the painting page and the three buttons; a click
+# on the greyed "..." leaves the keyboard where it was; Up chooses audio CD
+# and Return saves it.
 # Opened again: Escape closes the dropped-down track list first; Down Down
 # chooses the file row, Tab reaches "..." and Space opens the open-file
 # dialog; Escape closes it and then the dialog, which leaves Velmora.ini byte
@@ -47,7 +48,7 @@ shot_kind=$(dialog_shot focus_kind.png)
 expect_focus lbl_BGM0
 
 # Round and back with kind 0: no track list, no "...".
-for stop in Cmd_Etc Cmd_Set Cmd_Can lbl_BGM0; do
+for stop in Cmd_Page1 Cmd_Etc Cmd_Set Cmd_Can lbl_BGM0; do
     keys Tab
     expect_focus "$stop"
 done
@@ -98,7 +99,7 @@ expect_focus lbl_BGM1
 keys Up Tab
 expect_focus BGM_Repeat
 keys Tab
-expect_focus Cmd_Etc
+expect_focus Cmd_Page1
 keys shift+Tab shift+Tab
 expect_focus lbl_BGM1
 dialog_expect_marks "$(dialog_shot cd.png)" 1

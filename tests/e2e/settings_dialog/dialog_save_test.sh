@@ -72,7 +72,7 @@ sleep 0.3
 e2e_mousemove $((set_x + 1)) "$set_y"
 sleep 0.3
 e2e_wait_focus "$DIALOG_WINDOW"
-e2e_key Tab Tab Tab
+e2e_key Tab Tab Tab Tab
 dialog_wait_fact "focus Cmd_Can"
 e2e_click 1
 e2e_wait_exit first 10

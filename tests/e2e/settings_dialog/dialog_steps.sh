@@ -232,10 +232,12 @@ dialog_profile_writes() {
         print unescape($1), "=", unescape($2), "\n";' "$(e2e_stderr "$1")"
 }
 
-# dialog_ini_lines: Velmora.ini beside Velmora.scr in UTF-8, with the blank
-# that Wine's writer may trim before a value taken out.
+# dialog_ini_lines [SECTION=Section]: that section of Velmora.ini beside
+# Velmora.scr in UTF-8, its header and its lines, with the blank that Wine's
+# writer may trim before a value taken out and without empty lines.
 dialog_ini_lines() {
-    iconv -f CP932 -t UTF-8 "$SAVER_APP/Velmora.ini" | tr -d '\r' | sed 's/= /=/'
+    iconv -f CP932 -t UTF-8 "$SAVER_APP/Velmora.ini" | tr -d '\r' | sed 's/= /=/' |
+        awk -v section="[${1:-Section}]" '/^\[/ { in_section = ($0 == section) } in_section && NF'
 }
 
 _dialog_chooser_focused() {

@@ -11,6 +11,9 @@
 //   settings_dialog_probe close-message    (as the message box's OK would)
 //   settings_dialog_probe tip              (prints "tip TEXT", the dialog's tooltip
 //                                           on the screen, or "tip none")
+//   settings_dialog_probe list-item N   (prints "item X Y", the screen point of
+//                                        item N of the dropped-down list of a
+//                                        combo box, or "item none")
 //   settings_dialog_probe place-chooser X Y
 //       moves the open-file dialog so that the first item of its file list
 //       lies at screen point X, Y; prints "item X Y" where it now lies
@@ -22,6 +25,11 @@
 //   rect NAME X Y WIDTH HEIGHT      (screen pixels)
 //   repeat enabled=0|1 text=TEXT
 //   file TEXT                       (lbl_Fname, UTF-8)
+//   page music|painting             (the panel that shows)
+//   look
+//   Preset=TEXT|DrawMode=TEXT|Amount=TEXT|Size=TEXT|Speed=TEXT|Trail=TEXT|Flows=TEXT|lists=enabled|disabled
+//                                   (what the painting page's lists show, UTF-8;
+//                                   whether the lists of the settings can be used)
 //   focus NAME                      (the control with the keyboard, or none)
 //   message TEXT                    (UTF-8, line ends as " / "; or "message none")
 
@@ -43,6 +51,7 @@
 #include "maker_info.h"
 #include "screen_texts.h"
 #include "settings_dialog_ids.h"
+#include "settings_dialog_port.h"
 #include "shift_jis_text.h"
 #include "window_titles.h"
 
@@ -107,9 +116,13 @@ std::string Box(const RECT& r) {
 // right to fit its caption, a wrapped one down to fit its lines.
 enum class Give { kNone, kWider, kTaller };
 
+// Where a control lies: on the dialog, the music panel Pic_C(0) or the
+// painting panel Pic_C(1).
+enum class On { kDialog, kMusic, kPainting };
+
 struct Control {
     const char* name;
-    bool onPanel;
+    On on;
     int id;
     layout::Place place;
     Give give;
@@ -117,27 +130,50 @@ struct Control {
 };
 
 std::vector<Control> Controls() {
+    const ScreenTexts& texts = Texts();
     std::vector<Control> controls = {
-        {"Pic_C", false, ids::Pic_C, layout::Pic_C, Give::kNone, nullptr},
-        {"lbl_15", true, ids::lbl_15, layout::lbl_15, Give::kWider, Texts().musicHeading},
-        {"BGM_Repeat", true, ids::BGM_Repeat, layout::BGM_Repeat, Give::kNone, nullptr},
-        {"lbl_14", true, ids::lbl_14, layout::lbl_14, Give::kWider, Texts().captionRepeat},
-        {"Cmd_BGM", true, ids::Cmd_BGM, layout::Cmd_BGM, Give::kNone, Texts().captionChooseFile},
-        {"lbl_Fname", true, ids::lbl_Fname, layout::lbl_Fname, Give::kTaller, nullptr},
-        {"lbl_7", false, ids::lbl_7, layout::lbl_7, Give::kTaller, nullptr},
-        {"Cmd_Etc", false, ids::Cmd_Etc, layout::Cmd_Etc, Give::kNone, Texts().captionOtherWorks},
-        {"Cmd_Set", false, ids::Cmd_Set, layout::Cmd_Set, Give::kNone, Texts().captionSet},
-        {"Cmd_Can", false, ids::Cmd_Can, layout::Cmd_Can, Give::kNone, Texts().captionCancel},
+        {"Pic_C", On::kDialog, ids::Pic_C, layout::Pic_C, Give::kNone, nullptr},
+        {"lbl_15", On::kMusic, ids::lbl_15, layout::lbl_15, Give::kWider, texts.musicHeading},
+        {"BGM_Repeat", On::kMusic, ids::BGM_Repeat, layout::BGM_Repeat, Give::kNone, nullptr},
+        {"lbl_14", On::kMusic, ids::lbl_14, layout::lbl_14, Give::kWider, texts.captionRepeat},
+        {"Cmd_BGM", On::kMusic, ids::Cmd_BGM, layout::Cmd_BGM, Give::kNone,
+         texts.captionChooseFile},
+        {"lbl_Fname", On::kMusic, ids::lbl_Fname, layout::lbl_Fname, Give::kTaller, nullptr},
+        {"Cmd_Page1", On::kMusic, ids::Cmd_Page + 1, layout::Cmd_Page, Give::kNone,
+         texts.captionToPainting},
+        {"Pic_C1", On::kDialog, ids::Pic_C_Painting, layout::Pic_C, Give::kNone, nullptr},
+        {"lbl_16", On::kPainting, ids::lbl_16, layout::lbl_16, Give::kWider, texts.paintingHeading},
+        {"Cmd_Page0", On::kPainting, ids::Cmd_Page + 0, layout::Cmd_Page, Give::kNone,
+         texts.captionToMusic},
+        {"Pic_Look", On::kPainting, ids::Pic_Look, layout::Pic_Look, Give::kNone, nullptr},
+        {"lbl_7", On::kDialog, ids::lbl_7, layout::lbl_7, Give::kTaller, nullptr},
+        {"Cmd_Etc", On::kDialog, ids::Cmd_Etc, layout::Cmd_Etc, Give::kNone,
+         texts.captionOtherWorks},
+        {"Cmd_Set", On::kDialog, ids::Cmd_Set, layout::Cmd_Set, Give::kNone, texts.captionSet},
+        {"Cmd_Can", On::kDialog, ids::Cmd_Can, layout::Cmd_Can, Give::kNone, texts.captionCancel},
     };
-    const char* const kindCaptions[3] = {Texts().captionNone, Texts().captionCompactDisc,
-                                         Texts().captionMusicFile};
+    const char* const kindCaptions[3] = {texts.captionNone, texts.captionCompactDisc,
+                                         texts.captionMusicFile};
     static const char* const kImageNames[3] = {"Img_BGM0", "Img_BGM1", "Img_BGM2"};
     static const char* const kLabelNames[3] = {"lbl_BGM0", "lbl_BGM1", "lbl_BGM2"};
     for (int kind = 0; kind < 3; ++kind) {
-        controls.push_back({kImageNames[kind], true, ids::Img_BGM + kind, layout::Img_BGM[kind],
-                            Give::kNone, nullptr});
-        controls.push_back({kLabelNames[kind], true, ids::lbl_BGM + kind, layout::lbl_BGM[kind],
-                            Give::kWider, kindCaptions[kind]});
+        controls.push_back({kImageNames[kind], On::kMusic, ids::Img_BGM + kind,
+                            layout::Img_BGM[kind], Give::kNone, nullptr});
+        controls.push_back({kLabelNames[kind], On::kMusic, ids::lbl_BGM + kind,
+                            layout::lbl_BGM[kind], Give::kWider, kindCaptions[kind]});
+    }
+    const char* const lookCaptions[kLookListCount] = {
+        texts.captionPreset, texts.captionDrawMode, texts.captionAmount, texts.captionSize,
+        texts.captionSpeed,  texts.captionTrail,    texts.captionFlows};
+    static const char* const kListNames[kLookListCount] = {"Look0", "Look1", "Look2", "Look3",
+                                                           "Look4", "Look5", "Look6"};
+    static const char* const kCaptionNames[kLookListCount] = {
+        "lbl_Look0", "lbl_Look1", "lbl_Look2", "lbl_Look3", "lbl_Look4", "lbl_Look5", "lbl_Look6"};
+    for (int list = 0; list < kLookListCount; ++list) {
+        controls.push_back({kListNames[list], On::kPainting, ids::Look + list,
+                            layout::LookListPlace(list), Give::kNone, nullptr});
+        controls.push_back({kCaptionNames[list], On::kPainting, ids::lbl_Look + list,
+                            layout::LookCaptionPlace(list), Give::kWider, lookCaptions[list]});
     }
     return controls;
 }
@@ -228,18 +264,31 @@ int RepeatShift(HWND panel, int dpi) {
     return std::max(0, clearFrom - layout::Pixels(layout::BGM_Repeat, dpi).left);
 }
 
+HWND ContainerOf(const Control& control, HWND dialog) {
+    switch (control.on) {
+        case On::kMusic:
+            return GetDlgItem(dialog, ids::Pic_C);
+        case On::kPainting:
+            return GetDlgItem(dialog, ids::Pic_C_Painting);
+        case On::kDialog:
+            break;
+    }
+    return dialog;
+}
+
 void LookAtControls(HWND dialog, HWND panel, int dpi) {
     const int repeatShift = RepeatShift(panel, dpi);
     std::printf("repeat-shift %d\n", repeatShift);
     for (const Control& control : Controls()) {
-        const HWND container = control.onPanel ? panel : dialog;
+        const HWND container = ContainerOf(control, dialog);
         const HWND window = GetDlgItem(container, control.id);
         if (window == nullptr) {
             Expect(false, std::string(control.name) + " is there");
             continue;
         }
         layout::PixelPlace designed = layout::Pixels(control.place, dpi);
-        if (control.onPanel && (control.id == ids::BGM_Repeat || control.id == ids::lbl_14)) {
+        if (control.on == On::kMusic &&
+            (control.id == ids::BGM_Repeat || control.id == ids::lbl_14)) {
             designed.left += repeatShift;
         }
         const RECT at = InContainer(window, container);
@@ -317,7 +366,7 @@ void LookAtFile(HWND panel, int dpi) {
 
 // The control that has the dialog thread's keyboard focus, by name; the
 // combo box's edit field counts as the combo box.
-void LookAtFocus(HWND dialog, HWND panel) {
+void LookAtFocus(HWND dialog) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     std::string name = "none";
@@ -325,7 +374,7 @@ void LookAtFocus(HWND dialog, HWND panel) {
         info.hwndFocus != nullptr) {
         name = "other";
         for (const Control& control : Controls()) {
-            const HWND window = GetDlgItem(control.onPanel ? panel : dialog, control.id);
+            const HWND window = GetDlgItem(ContainerOf(control, dialog), control.id);
             if (window != nullptr &&
                 (window == info.hwndFocus || IsChild(window, info.hwndFocus))) {
                 name = control.name;
@@ -333,6 +382,25 @@ void LookAtFocus(HWND dialog, HWND panel) {
         }
     }
     std::printf("focus %s\n", name.c_str());
+}
+
+// Which page shows, and what the painting page's lists show.
+void LookAtPainting(HWND dialog) {
+    const HWND painting = GetDlgItem(dialog, ids::Pic_C_Painting);
+    const bool paintingShown = IsWindowVisible(painting) != FALSE;
+    Expect(paintingShown != (IsWindowVisible(GetDlgItem(dialog, ids::Pic_C)) != FALSE),
+           "one page shows");
+    std::printf("page %s\n", paintingShown ? "painting" : "music");
+    static const char* const kKeys[kLookListCount] = {"Preset", "DrawMode", "Amount", "Size",
+                                                      "Speed",  "Trail",    "Flows"};
+    std::string look;
+    for (int list = 0; list < kLookListCount; ++list) {
+        const HWND box = GetDlgItem(painting, ids::Look + list);
+        Expect(ClassOf(box) == "ComboBox", std::string(kKeys[list]) + "'s list is a ComboBox");
+        look += std::string(list == 0 ? "" : "|") + kKeys[list] + "=" + Utf8(TextOf(box));
+    }
+    const bool enabled = IsWindowEnabled(GetDlgItem(painting, ids::Look + 1)) != FALSE;
+    std::printf("look %s|lists=%s\n", look.c_str(), enabled ? "enabled" : "disabled");
 }
 
 // The text of the message box that Velmora.scr shows over its dialog.
@@ -369,7 +437,8 @@ int Look() {
     LookAtControls(dialog, panel, dpi);
     LookAtRepeat(panel);
     LookAtFile(panel, dpi);
-    LookAtFocus(dialog, panel);
+    LookAtPainting(dialog);
+    LookAtFocus(dialog);
     return Summary();
 }
 
@@ -464,6 +533,36 @@ int PlaceChooser(int x, int y) {
     return 0;
 }
 
+BOOL CALLBACK FindDroppedList(HWND window, LPARAM found) {
+    if (ClassOf(window) == "ComboLBox" && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Where item N of the list that a combo box has dropped down lies: the list
+// is a window of its own, its items one item height each from the top one
+// shown.
+int ListItem(int item) {
+    SetProcessDPIAware();
+    HWND list = nullptr;
+    EnumWindows(FindDroppedList, reinterpret_cast<LPARAM>(&list));
+    if (list == nullptr) {
+        std::printf("item none\n");
+        return 1;
+    }
+    const LRESULT height = SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
+    const LRESULT top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
+    RECT client;
+    GetClientRect(list, &client);
+    POINT at{client.right / 2, static_cast<LONG>((item - top) * height + height / 2)};
+    ClientToScreen(list, &at);
+    std::printf("item %ld %ld\n", at.x, at.y);
+    std::fflush(stdout);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -487,6 +586,9 @@ int main(int argc, char** argv) {
     }
     if (command == "chooser-filter") {
         return ChooserFilter();
+    }
+    if (command == "list-item" && argc > 2) {
+        return ListItem(std::atoi(argv[2]));
     }
     if (command == "place-chooser" && argc > 3) {
         return PlaceChooser(std::atoi(argv[2]), std::atoi(argv[3]));

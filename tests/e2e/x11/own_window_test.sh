@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The hack in a window of its own: the command line, the 1280x720 window
 # titled Velmora with the painting moving in it and the frame rate on stderr,
-# a resize that the view follows, q, Escape and the close button, and
-# -fullscreen ended with SIGINT.
+# a resize that the view follows, q, a preset and a setting of the look given
+# as switches and Escape, the close button, and -fullscreen ended with SIGINT.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/hack_session.sh"
 
@@ -26,8 +26,9 @@ e2e_wait_lit lit.png 1280x720+0+0
 e2e_expect_painting window 1280x720+0+0 >/dev/null
 e2e_wait_for_text "$(e2e_stderr hack)" '^velmora: [0-9]+\.[0-9] frames/s$' 5
 # Mesa offers our own window a configuration whose swap copies.
-e2e_assert_equal "$(head -n 1 "$(e2e_stderr hack)")" "velmora: 1280x720, the swap keeps the picture" \
-    "what -fps says first"
+designed="draw mode 1, flows 3, emitters 60, particles 1200, size 15, emitter speed 20, particle speed 4, oscillator rate 100, trail 20"
+e2e_assert_equal "$(head -n 1 "$(e2e_stderr hack)")" \
+    "velmora: 1280x720, the swap keeps the picture; $designed" "what -fps says first"
 below=$(e2e_image_mean "$(e2e_screenshot below.png)" 1280x290+0+730)
 awk -v mean="$below" 'BEGIN { exit !(mean < 0.005) }' ||
     e2e_fail "the screen below the 1280x720 window is lit ($below)"
@@ -46,9 +47,15 @@ e2e_wait_exit hack 2
 e2e_assert_equal "$E2E_EXIT_CODE" 0 "exit code after q"
 e2e_wait_no_window Velmora 2
 
-e2e_start hack velmora
+# The calm lines at twice their speed: the emitters' 10 and the particles' 2
+# doubled.
+e2e_start hack velmora -fps -preset calm-lines --speed 100
 window=$(e2e_wait_window Velmora 10)
 e2e_wait_lit lit-again.png 1280x720+0+0
+e2e_wait_for_text "$(e2e_stderr hack)" '^velmora: 1280x720' 5
+e2e_assert_equal "$(head -n 1 "$(e2e_stderr hack)" | sed 's/^[^;]*; //')" \
+    "draw mode 2, flows 3, emitters 60, particles 1200, size 21, emitter speed 20, particle speed 4, oscillator rate 100, trail 60" \
+    "the look of -preset calm-lines --speed 100"
 e2e_key Escape
 e2e_wait_exit hack 2
 e2e_assert_equal "$E2E_EXIT_CODE" 0 "exit code after Escape"

@@ -19,8 +19,9 @@ whole="${E2E_WIDTH}x${E2E_HEIGHT}+0+0"
 driver=$VELMORA_E2E_PROGRAMS_DIR/libbuffer_age_driver.so
 [ -f "$driver" ] || e2e_fail "no $driver: build the e2e helpers"
 
+# first_line NAME: what -fps says first, without the settings it names last.
 first_line() {
-    head -n 1 "$(e2e_stderr "$1")"
+    head -n 1 "$(e2e_stderr "$1")" | sed 's/; draw mode .*$//'
 }
 
 switched() {

@@ -20,16 +20,18 @@ std::string ReadFile(const char* path) {
 
 // The settings dialog's buttons as the real control loads them from the
 // property sets that Velmora.scr carries.
-TEST(SettingsDialogButtons, TheStoredSetsLoadTheFourCaptionsEnabledInTheDialogFont) {
+TEST(SettingsDialogButtons, TheStoredSetsLoadTheSixCaptionsEnabledInTheDialogFont) {
     const PropertySetsReading stored = ReadPropertySets(ReadFile(VELMORA_DIALOG_BUTTONS));
     EXPECT_TRUE(stored.problems.empty()) << stored.problems.front();
-    ASSERT_EQ(stored.sets.size(), 4u);
+    ASSERT_EQ(stored.sets.size(), 6u);
 
     const std::pair<const char*, const char*> buttons[] = {
         {"Cmd_BGM", "..."},
         {"Cmd_Etc", kCaptionOtherWorks},
         {"Cmd_Set", kCaptionSet},
         {"Cmd_Can", kCaptionCancel},
+        {"Cmd_Page0", kCaptionToMusic},
+        {"Cmd_Page1", kCaptionToPainting},
     };
     for (const auto& [name, caption] : buttons) {
         SCOPED_TRACE(name);

@@ -14,6 +14,22 @@ const char* Name(FocusStop stop) {
             return "list";
         case FocusStop::kFileButton:
             return "...";
+        case FocusStop::kLookPreset:
+            return "preset";
+        case FocusStop::kLookDrawMode:
+            return "mode";
+        case FocusStop::kLookAmount:
+            return "amount";
+        case FocusStop::kLookSize:
+            return "size";
+        case FocusStop::kLookSpeed:
+            return "speed";
+        case FocusStop::kLookTrail:
+            return "trail";
+        case FocusStop::kLookFlows:
+            return "flows";
+        case FocusStop::kPageButton:
+            return "page";
         case FocusStop::kOtherWorks:
             return "etc";
         case FocusStop::kSet:
@@ -26,36 +42,60 @@ const char* Name(FocusStop stop) {
     return "none";
 }
 
-// The stops Tab visits from the kind choice until it is back there.
-std::string Round(int kind, bool backwards) {
-    std::string visited = "kind";
-    FocusStop at = FocusStop::kKindChoice;
-    for (int step = 0; step < 10; ++step) {
-        at = NextFocusStop(at, kind, backwards);
+FocusState Music(int kind) {
+    return {kind, DialogPage::kMusic, true};
+}
+
+FocusState Painting(bool listsEnabled) {
+    return {1, DialogPage::kPainting, listsEnabled};
+}
+
+// The stops Tab visits from the page's first stop until it is back there.
+std::string Round(const FocusState& state, bool backwards) {
+    const FocusStop first = FirstStopOf(state.page);
+    std::string visited = Name(first);
+    FocusStop at = first;
+    for (int step = 0; step < 20; ++step) {
+        at = NextFocusStop(at, state, backwards);
         visited += std::string(" ") + Name(at);
-        if (at == FocusStop::kKindChoice) {
+        if (at == first) {
             break;
         }
     }
     return visited;
 }
 
-TEST(DialogKeys, TabGoesRoundTheControlsThatTheKindEnables) {
-    EXPECT_EQ(Round(0, false), "kind etc set cancel kind");
-    EXPECT_EQ(Round(1, false), "kind list etc set cancel kind");
-    EXPECT_EQ(Round(2, false), "kind ... etc set cancel kind");
-    EXPECT_EQ(Round(7, false), "kind etc set cancel kind") << "a hand-edited kind";
-    EXPECT_EQ(Round(1, true), "kind cancel set etc list kind");
-    EXPECT_EQ(Round(2, true), "kind cancel set etc ... kind");
+TEST(DialogKeys, TabGoesRoundTheControlsThatTheKindAndThePageEnable) {
+    EXPECT_EQ(Round(Music(0), false), "kind page etc set cancel kind");
+    EXPECT_EQ(Round(Music(1), false), "kind list page etc set cancel kind");
+    EXPECT_EQ(Round(Music(2), false), "kind ... page etc set cancel kind");
+    EXPECT_EQ(Round(Music(7), false), "kind page etc set cancel kind") << "a hand-edited kind";
+    EXPECT_EQ(Round(Music(1), true), "kind cancel set etc page list kind");
+    EXPECT_EQ(Round(Music(2), true), "kind cancel set etc page ... kind");
+    EXPECT_EQ(Round(Painting(true), false),
+              "preset mode amount size speed trail flows page etc set cancel preset");
+    EXPECT_EQ(Round(Painting(false), true), "preset cancel set etc page preset")
+        << "a random preset leaves only its own list";
     // From nowhere, or from a stop the kind has just disabled.
-    EXPECT_EQ(NextFocusStop(FocusStop::kNone, 0, false), FocusStop::kKindChoice);
-    EXPECT_EQ(NextFocusStop(FocusStop::kNone, 0, true), FocusStop::kCancel);
-    EXPECT_EQ(NextFocusStop(FocusStop::kRepeatList, 2, false), FocusStop::kFileButton);
-    EXPECT_EQ(NextFocusStop(FocusStop::kFileButton, 0, true), FocusStop::kKindChoice);
-    EXPECT_FALSE(FocusStopUsable(FocusStop::kRepeatList, 2));
-    EXPECT_FALSE(FocusStopUsable(FocusStop::kFileButton, 1));
-    EXPECT_FALSE(FocusStopUsable(FocusStop::kNone, 1));
-    EXPECT_TRUE(FocusStopUsable(FocusStop::kCancel, 9));
+    EXPECT_EQ(NextFocusStop(FocusStop::kNone, Music(0), false), FocusStop::kKindChoice);
+    EXPECT_EQ(NextFocusStop(FocusStop::kNone, Music(0), true), FocusStop::kCancel);
+    EXPECT_EQ(NextFocusStop(FocusStop::kNone, Painting(true), false), FocusStop::kLookPreset);
+    EXPECT_EQ(NextFocusStop(FocusStop::kRepeatList, Music(2), false), FocusStop::kFileButton);
+    EXPECT_EQ(NextFocusStop(FocusStop::kFileButton, Music(0), true), FocusStop::kKindChoice);
+    EXPECT_EQ(NextFocusStop(FocusStop::kLookSpeed, Painting(false), false), FocusStop::kPageButton);
+    EXPECT_FALSE(FocusStopUsable(FocusStop::kRepeatList, Music(2)));
+    EXPECT_FALSE(FocusStopUsable(FocusStop::kFileButton, Music(1)));
+    EXPECT_FALSE(FocusStopUsable(FocusStop::kNone, Music(1)));
+    EXPECT_TRUE(FocusStopUsable(FocusStop::kCancel, Music(9)));
+    EXPECT_FALSE(FocusStopUsable(FocusStop::kLookPreset, Music(1)));
+    EXPECT_FALSE(FocusStopUsable(FocusStop::kRepeatList, Painting(true)))
+        << "the hidden music page";
+    EXPECT_TRUE(FocusStopUsable(FocusStop::kPageButton, Painting(false)));
+
+    LookList list = LookList::kPreset;
+    EXPECT_TRUE(ListOfStop(StopOfList(LookList::kTrail), list));
+    EXPECT_EQ(list, LookList::kTrail);
+    EXPECT_FALSE(ListOfStop(FocusStop::kPageButton, list));
 }
 
 TEST(DialogKeys, UpAndDownFollowTheKindsOnScreenWithoutWrapping) {
@@ -97,6 +137,14 @@ TEST(DialogKeys, WhatEachKeyDoesWhereTheFocusIs) {
         {DialogKey::kDown, FocusStop::kRepeatList, false, KeyAction::kToControl,
          "Down in the list is the list's"},
         {DialogKey::kUp, FocusStop::kSet, false, KeyAction::kToControl, "Up on a button"},
+        {DialogKey::kDown, FocusStop::kLookAmount, false, KeyAction::kToControl,
+         "Down in a painting list chooses in it"},
+        {DialogKey::kReturn, FocusStop::kLookPreset, false, KeyAction::kSave,
+         "Return in a painting list saves"},
+        {DialogKey::kReturn, FocusStop::kLookPreset, true, KeyAction::kToControl,
+         "...unless it is dropped down"},
+        {DialogKey::kReturn, FocusStop::kPageButton, false, KeyAction::kToControl,
+         "Return on the page button is the button's"},
         {DialogKey::kOther, FocusStop::kKindChoice, false, KeyAction::kToControl, "other keys"},
     };
     for (const Case& c : cases) {

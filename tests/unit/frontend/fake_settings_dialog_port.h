@@ -21,6 +21,10 @@ inline const char* ButtonName(DialogButton button) {
             return "Cmd_Set";
         case DialogButton::Cmd_Can:
             return "Cmd_Can";
+        case DialogButton::Cmd_Page0:
+            return "Cmd_Page0";
+        case DialogButton::Cmd_Page1:
+            return "Cmd_Page1";
     }
     return "?";
 }
@@ -75,6 +79,36 @@ class FakeSettingsDialogPort : public SettingsDialogPort {
     void setFileCaption(const std::wstring& caption) override {
         step("lbl_Fname.Caption := \"" + Utf8(caption) + "\"");
         fileCaption = Utf8(caption);
+    }
+    void showPage(DialogPage page) override {
+        step("Page " + std::to_string(static_cast<int>(page)));
+        shownPage = page;
+    }
+    void setLookItems(LookList list, const std::vector<std::string>& items, int chosen) override {
+        step("Look " + std::to_string(static_cast<int>(list)) + " items");
+        lookItems.at(static_cast<std::size_t>(list)) = items;
+        lookChosen.at(static_cast<std::size_t>(list)) = chosen;
+    }
+    void setLookChosen(LookList list, int item) override {
+        step("Look " + std::to_string(static_cast<int>(list)) + " := " + std::to_string(item));
+        lookChosen.at(static_cast<std::size_t>(list)) = item;
+    }
+    void setLookListEnabled(LookList list, bool enabled) override {
+        step("Look " + std::to_string(static_cast<int>(list)) +
+             (enabled ? " enabled" : " disabled"));
+        lookEnabled.at(static_cast<std::size_t>(list)) = enabled;
+    }
+    void showLook(const RendererSettings& settings) override {
+        step("Look shown");
+        shownLooks.push_back(settings);
+    }
+    // The text a list shows.
+    std::string lookText(LookList list) const {
+        const auto& items = lookItems.at(static_cast<std::size_t>(list));
+        const int chosen = lookChosen.at(static_cast<std::size_t>(list));
+        return chosen >= 0 && chosen < static_cast<int>(items.size())
+                   ? items[static_cast<std::size_t>(chosen)]
+                   : "(none)";
     }
     std::int32_t getCursorPos(ScreenPoint& point) override {
         step("GetCursorPos");
@@ -143,6 +177,11 @@ class FakeSettingsDialogPort : public SettingsDialogPort {
     std::vector<std::string> items;
     std::string fileCaption = "unset";
     std::optional<OpenFileRequest> openRequest;
+    std::optional<DialogPage> shownPage;
+    std::array<std::vector<std::string>, kLookListCount> lookItems;
+    std::array<int, kLookListCount> lookChosen{};
+    std::array<bool, kLookListCount> lookEnabled{};
+    std::vector<RendererSettings> shownLooks;
     FakeProfile profilePort;
     FakePathBytes pathBytesPort;
 

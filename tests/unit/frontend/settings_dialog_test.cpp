@@ -20,6 +20,8 @@ using Strings = std::vector<std::string>;
 const char kFolder[] = "C:\\Saver";
 const char kIni[] = "C:\\Saver\\Velmora.ini";
 const wchar_t kPage[] = L"C:\\Saver\\Readme.txt";
+// The music's three keys, then the painting's seven.
+constexpr std::size_t kAllWrites = 10;
 
 struct Dialog {
     explicit Dialog(std::int16_t kind, std::int16_t track = 0, std::string file = "") {
@@ -88,6 +90,8 @@ TEST(SettingsDialog, LoadRunsItsStepsInOrder) {
         "Initialize Cmd_Etc",
         "Initialize Cmd_Set",
         "Initialize Cmd_Can",
+        "Initialize Cmd_Page0",
+        "Initialize Cmd_Page1",
         "Cmd_BGM disabled",
         "BGM_Repeat disabled",
         "Img_BGM(0) := Img_Ra(0)",
@@ -98,8 +102,24 @@ TEST(SettingsDialog, LoadRunsItsStepsInOrder) {
         "BGM_Repeat.Text := \"3\"",
     };
     expected.insert(expected.end(), 31, "AddItem");
+    expected.push_back("lbl_Fname.Caption := \"C:\\Music\\a.mp3\"");
+    // The painting page, from the file's painting section: every list filled,
+    // then chosen and enabled, the picture shown, and the music page shown.
+    for (int list = 0; list < kLookListCount; ++list) {
+        expected.push_back("Look " + std::to_string(list) + " items");
+    }
+    expected.push_back("Look 0 := 0");
+    for (int list = 1; list < kLookListCount; ++list) {
+        const LookSetting setting = SettingOf(static_cast<LookList>(list));
+        const auto& listed = d.dialog.paintingPage().ListedValues(setting);
+        const int designed = static_cast<int>(
+            std::find(listed.begin(), listed.end(), rangeOf(setting).designed) - listed.begin());
+        expected.push_back("Look " + std::to_string(list) + " := " + std::to_string(designed));
+        expected.push_back("Look " + std::to_string(list) + " enabled");
+    }
+    expected.push_back("Look shown");
+    expected.push_back("Page 0");
     const Strings rest = {
-        "lbl_Fname.Caption := \"C:\\Music\\a.mp3\"",
         "GetCursorPos",
         "GetWindowRect",
         "DrawAnimatedRects 3 (100,200,100,200) -> (397,259,882,542)",
@@ -148,7 +168,8 @@ TEST(SettingsDialog, AFailingStepDoesNotStopTheLoad) {
     d.port.failing = {"windowSize", "Initialize Cmd_Etc", "Img_BGM(0) := Img_Ra(0)",
                       "GetCursorPos"};
     d.dialog.Load();
-    EXPECT_EQ(d.port.initialized, (std::set<std::string>{"Cmd_BGM", "Cmd_Set", "Cmd_Can"}));
+    EXPECT_EQ(d.port.initialized,
+              (std::set<std::string>{"Cmd_BGM", "Cmd_Set", "Cmd_Can", "Cmd_Page0", "Cmd_Page1"}));
     EXPECT_EQ(d.port.marks[2], KindMark::kSelected);
     EXPECT_TRUE(d.port.fileButtonEnabled);
     EXPECT_EQ(d.port.items.size(), 31u);
@@ -352,7 +373,8 @@ TEST(SettingsDialog, TheChoiceIsKeptByItsBytesAndShownByItsLongName) {
 }
 
 TEST(SettingsDialog, ASaveThatFailsSaysWhereAndStaysOpenWithTheChoice) {
-    for (std::size_t failing = 1; failing <= 3; ++failing) {
+    // The music's three writes, and a painting key's.
+    for (const std::size_t failing : {1u, 2u, 3u, 6u}) {
         SCOPED_TRACE("write " + std::to_string(failing) + " fails");
         Dialog d(1, 5, "C:\\Music\\kept.mp3");
         d.dialog.Load();
@@ -362,9 +384,10 @@ TEST(SettingsDialog, ASaveThatFailsSaysWhereAndStaysOpenWithTheChoice) {
         d.port.profilePort.failingWrites = {failing};
         d.dialog.Cmd_Set_Click();
         const auto& writes = d.port.profilePort.writes;
-        ASSERT_EQ(writes.size(), 3u) << "all three are written, in order, as ever";
+        ASSERT_EQ(writes.size(), kAllWrites) << "all are written, in order, as ever";
         EXPECT_EQ(writes[0].key, kKeyKind);
         EXPECT_EQ(writes[2].key, kKeyFile);
+        EXPECT_EQ(writes.back().key, "RandomPreset");
         EXPECT_EQ(d.port.log.back(), std::string("MessageBox ") + kSaveFailed + " | " + kIni);
         EXPECT_EQ(std::count(d.port.log.begin(), d.port.log.end(), "Close"), 0);
         EXPECT_EQ(d.state.settings.BGM_Kind, 2) << "the choice stays";
@@ -373,14 +396,14 @@ TEST(SettingsDialog, ASaveThatFailsSaysWhereAndStaysOpenWithTheChoice) {
         // Once the cause is gone, Set saves and closes.
         d.port.profilePort.failingWrites.clear();
         d.dialog.Cmd_Set_Click();
-        EXPECT_EQ(writes.size(), 6u);
-        EXPECT_EQ(writes[3].value, " 2");
-        EXPECT_EQ(writes[4].value, " 7");
+        EXPECT_EQ(writes.size(), 2 * kAllWrites);
+        EXPECT_EQ(writes[kAllWrites].value, " 2");
+        EXPECT_EQ(writes[kAllWrites + 1].value, " 7");
         EXPECT_EQ(d.port.log.back(), "Close");
     }
 }
 
-TEST(SettingsDialog, SaveWritesTheThreeKeysInOrderThenCloses) {
+TEST(SettingsDialog, SaveWritesTheThreeMusicKeysInOrderThenTheLookThenCloses) {
     struct Case {
         const char* text;
         const char* written;
@@ -419,16 +442,16 @@ TEST(SettingsDialog, SaveWritesTheThreeKeysInOrderThenCloses) {
         d.dialog.Cmd_Set_Click();
 
         const auto& writes = d.port.profilePort.writes;
-        ASSERT_EQ(writes.size(), 3u);
+        ASSERT_EQ(writes.size(), kAllWrites);
         EXPECT_EQ(writes[0].key, kKeyKind);
         EXPECT_EQ(writes[0].value, " 1");
         EXPECT_EQ(writes[1].key, kKeyRepeatTrack);
         EXPECT_EQ(writes[1].value, c.written);
         EXPECT_EQ(writes[2].key, kKeyFile);
         EXPECT_EQ(writes[2].value, "C:\\Music\\kept.mp3") << "the file is written under kind 1 too";
-        for (const auto& write : writes) {
-            EXPECT_EQ(write.section, "Section");
-            EXPECT_EQ(write.file, kIni);
+        for (std::size_t i = 0; i < writes.size(); ++i) {
+            EXPECT_EQ(writes[i].section, i < 3 ? "Section" : "Painting");
+            EXPECT_EQ(writes[i].file, kIni);
         }
         EXPECT_EQ(d.state.settings.BGM_RepeatTrack, c.track);
         EXPECT_EQ(d.port.log.back(), "Close");
@@ -439,7 +462,7 @@ TEST(SettingsDialog, SaveWritesTheThreeKeysInOrderThenCloses) {
     odd.dialog.Load();
     odd.dialog.Cmd_Set_Click();
     const auto& writes = odd.port.profilePort.writes;
-    ASSERT_EQ(writes.size(), 3u);
+    ASSERT_EQ(writes.size(), kAllWrites);
     EXPECT_EQ(writes[0].value, " 7");
     EXPECT_EQ(writes[1].value, " 0");
     EXPECT_EQ(writes[2].value, "");

@@ -1,8 +1,15 @@
-#include "program_path.h"
+#include "running_program.h"
 
 #include <windows.h>
 
-std::wstring RunningProgramPath() {
+namespace {
+
+// The longest path the wide functions take.
+constexpr std::size_t kLongestPath = 32768;
+
+}  // namespace
+
+std::wstring runningProgramPath() {
     // Grown until the whole path fits: a folder deeper than MAX_PATH would
     // otherwise be cut and name the wrong place.
     std::wstring path(MAX_PATH, L'\0');
@@ -16,9 +23,15 @@ std::wstring RunningProgramPath() {
             path.resize(length);
             return path;
         }
-        if (path.size() >= 32768) {
+        if (path.size() >= kLongestPath) {
             return {};
         }
         path.resize(path.size() * 2);
     }
+}
+
+std::wstring runningProgramFolder() {
+    const std::wstring program = runningProgramPath();
+    const std::size_t slash = program.find_last_of(L'\\');
+    return slash == std::wstring::npos ? std::wstring() : program.substr(0, slash);
 }
