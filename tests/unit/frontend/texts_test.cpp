@@ -48,6 +48,9 @@ const std::map<std::string, std::string> kReadable = {
     {"kPresetQuickTrails", "速い残像"},
     {"kPresetOwn", "自分の設定"},
     {"kPresetRandom", "毎回ﾗﾝﾀﾞﾑに選ぶ"},
+    {"kCaptionMonitors", "ﾓﾆﾀｰ"},
+    {"kMonitorsEvery", "全てのﾓﾆﾀｰ"},
+    {"kMonitorsMainOnly", "ﾒｲﾝﾓﾆﾀｰのみ"},
 };
 
 TEST(JapaneseTexts, EveryTextDecodesFromCodePage932ToItsReadableForm) {
