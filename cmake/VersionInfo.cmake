@@ -44,11 +44,21 @@ function(velmora_version_resource target file_name description)
   target_sources(${target} PRIVATE ${resource})
 endfunction()
 
-# velmora_program_manifest(<target> <rc file> <manifest file name> <assembly name>)
+# velmora_program_manifest(<target> <rc file> <manifest file name> <assembly name>
+#                          [PER_MONITOR_DPI])
 # Makes the program's manifest from cmake/program.manifest.in with the
 # project's version, in the target's build folder, where the program's .rc
-# file finds it by name.
+# file finds it by name. A program aware of the system's resolution is laid out
+# once for it; one aware of each monitor's gets every monitor's own pixels.
 function(velmora_program_manifest target rc_file file_name assembly_name)
+  cmake_parse_arguments(PARSE_ARGV 4 arg "PER_MONITOR_DPI" "" "")
+  if(arg_PER_MONITOR_DPI)
+    set(VELMORA_MANIFEST_DPI_AWARE "true/pm")
+    set(VELMORA_MANIFEST_DPI_AWARENESS "PerMonitorV2, PerMonitor")
+  else()
+    set(VELMORA_MANIFEST_DPI_AWARE "true")
+    set(VELMORA_MANIFEST_DPI_AWARENESS "System")
+  endif()
   set(VELMORA_MANIFEST_NAME "${assembly_name}")
   set(VELMORA_MANIFEST_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}.0")
   set(manifest ${CMAKE_CURRENT_BINARY_DIR}/${file_name})

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "bgm_settings.h"
+#include "monitor_choice.h"
 #include "painting_look.h"
 #include "screen_texts.h"
 
@@ -29,6 +30,8 @@ struct FrontEndState {
     // The painting's look as the settings dialog edits it; read when the
     // dialog opens (the renderer reads the file itself).
     PaintingChoice painting;
+    // The monitors the painting is shown on, the same way.
+    MonitorChoice monitors = MonitorChoice::kEveryMonitor;
     // What ShowCursor(FALSE) returned when a run hid the cursor; the run's end
     // hands it back. Empty when the cursor was never hidden.
     std::optional<std::int32_t> SavedCursorCount;

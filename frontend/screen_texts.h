@@ -81,6 +81,11 @@ struct ScreenTexts {
     const char* presetQuickTrails;
     const char* presetOwn;
     const char* presetRandom;
+    // The list of the monitors the painting is shown on: its caption, then
+    // every monitor and the main monitor only.
+    const char* captionMonitors;
+    const char* monitorsEvery;
+    const char* monitorsMainOnly;
 };
 
 inline constexpr ScreenTexts kJapaneseScreenTexts = {
@@ -120,6 +125,9 @@ inline constexpr ScreenTexts kJapaneseScreenTexts = {
     kPresetQuickTrails,
     kPresetOwn,
     kPresetRandom,
+    kCaptionMonitors,
+    kMonitorsEvery,
+    kMonitorsMainOnly,
 };
 
 inline constexpr ScreenTexts kEnglishScreenTexts = {
@@ -160,6 +168,9 @@ inline constexpr ScreenTexts kEnglishScreenTexts = {
     "Quick trails",
     "Own settings",
     "Random preset each run",
+    "Monitors",
+    "Every monitor",
+    "The main monitor only",
 };
 
 // Every text of a table, for what goes through them all.
@@ -182,6 +193,8 @@ inline constexpr const char* ScreenTexts::*kScreenTextFields[] = {
     &ScreenTexts::presetDesigned,     &ScreenTexts::presetCalmLines,
     &ScreenTexts::presetDenseSprites, &ScreenTexts::presetQuickTrails,
     &ScreenTexts::presetOwn,          &ScreenTexts::presetRandom,
+    &ScreenTexts::captionMonitors,    &ScreenTexts::monitorsEvery,
+    &ScreenTexts::monitorsMainOnly,
 };
 
 constexpr const ScreenTexts& ScreenTextsIn(ScreenLanguage language) {

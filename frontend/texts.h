@@ -11,6 +11,8 @@
 inline constexpr char kKeyKind[] = "BGM\x8b\xe6\x95\xaa";             // BGM区分
 inline constexpr char kKeyRepeatTrack[] = "BGM\xd8\xcb\xdf\xb0\xc4";  // BGMﾘﾋﾟｰﾄ
 inline constexpr char kKeyFile[] = "BGM\xcc\xa7\xb2\xd9";             // BGMﾌｧｲﾙ
+// Which monitors the saver paints, in the same section.
+inline constexpr char kKeyMonitors[] = "\xd3\xc6\xc0\xb0\x8b\xe6\x95\xaa";  // ﾓﾆﾀｰ区分
 
 // Shown when the renderer is not beside Velmora.scr.
 // Velmora.dll が Velmora.scr と同じﾌｫﾙﾀﾞに見つかりません！
@@ -91,6 +93,11 @@ inline constexpr char kPresetQuickTrails[] =
 inline constexpr char kPresetOwn[] = "\x8e\xa9\x95\xaa\x82\xcc\x90\xdd\x92\xe8";  // 自分の設定
 // 毎回ﾗﾝﾀﾞﾑに選ぶ
 inline constexpr char kPresetRandom[] = "\x96\x88\x89\xf1\xd7\xdd\xc0\xde\xd1\x82\xc9\x91I\x82\xd4";
+// The list of the monitors the painting is shown on, and its two items.
+inline constexpr char kCaptionMonitors[] = "\xd3\xc6\xc0\xb0";  // ﾓﾆﾀｰ
+inline constexpr char kMonitorsEvery[] = "\x91\x53\x82\xc4\x82\xcc\xd3\xc6\xc0\xb0";  // 全てのﾓﾆﾀｰ
+inline constexpr char kMonitorsMainOnly[] =
+    "\xd2\xb2\xdd\xd3\xc6\xc0\xb0\x82\xcc\x82\xdd";  // ﾒｲﾝﾓﾆﾀｰのみ
 
 struct JapaneseText {
     const char* name;
@@ -101,6 +108,7 @@ inline constexpr JapaneseText kJapaneseTexts[] = {
     {"kKeyKind", kKeyKind},
     {"kKeyRepeatTrack", kKeyRepeatTrack},
     {"kKeyFile", kKeyFile},
+    {"kKeyMonitors", kKeyMonitors},
     {"kMissingRenderer", kMissingRenderer},
     {"kNoCommand", kNoCommand},
     {"kNoErrorText", kNoErrorText},
@@ -135,4 +143,7 @@ inline constexpr JapaneseText kJapaneseTexts[] = {
     {"kPresetQuickTrails", kPresetQuickTrails},
     {"kPresetOwn", kPresetOwn},
     {"kPresetRandom", kPresetRandom},
+    {"kCaptionMonitors", kCaptionMonitors},
+    {"kMonitorsEvery", kMonitorsEvery},
+    {"kMonitorsMainOnly", kMonitorsMainOnly},
 };

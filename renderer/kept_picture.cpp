@@ -2,7 +2,7 @@
 
 #include "window_space.h"
 
-bool KeptPicture::allocate(int width, int height) {
+bool KeptPicture::allocate(int x, int y, int width, int height) {
     release();
     GLint largestSide = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largestSide);
@@ -35,6 +35,8 @@ bool KeptPicture::allocate(int width, int height) {
         glDeleteTextures(static_cast<GLsizei>(names.size()), names.data());
         return false;
     }
+    x_ = x;
+    y_ = y;
     width_ = width;
     height_ = height;
     tiles_.swap(tiles);
@@ -46,7 +48,8 @@ void KeptPicture::save() const {
     for (std::size_t i = 0; i < tiles_.size(); ++i) {
         const PictureTile& tile = tiles_[i];
         glBindTexture(GL_TEXTURE_2D, names_[i]);
-        glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, tile.x, tile.y, tile.width, tile.height);
+        glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, x_ + tile.x, y_ + tile.y, tile.width,
+                            tile.height);
     }
 }
 
@@ -88,6 +91,8 @@ void KeptPicture::release() {
     }
     names_.clear();
     tiles_.clear();
+    x_ = 0;
+    y_ = 0;
     width_ = 0;
     height_ = 0;
 }

@@ -11,11 +11,12 @@
 // picture it fades even where the swap exchanged or discarded the buffer.
 class KeptPicture {
   public:
-    // Lays textures over a viewport of width x height pixels and allocates
-    // them, without content. False when the implementation could not have
-    // them; nothing is kept then. Throws std::bad_alloc when the layout's own
-    // memory cannot be had. Leaves the texture binding undefined.
-    bool allocate(int width, int height);
+    // Lays textures over a viewport of width x height pixels whose lower left
+    // corner lies at x, y of the window and allocates them, without content.
+    // False when the implementation could not have them; nothing is kept
+    // then. Throws std::bad_alloc when the layout's own memory cannot be had.
+    // Leaves the texture binding undefined.
+    bool allocate(int x, int y, int width, int height);
 
     bool active() const { return !names_.empty(); }
 
@@ -33,6 +34,8 @@ class KeptPicture {
     void release();
 
   private:
+    int x_ = 0;
+    int y_ = 0;
     int width_ = 0;
     int height_ = 0;
     std::vector<PictureTile> tiles_;

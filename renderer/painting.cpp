@@ -33,13 +33,19 @@ Painting::Painting(GraphicsSurface& surface, const RendererSettings& settings)
     : surface_(surface), flows_(settings) {}
 
 bool Painting::initGraphics(std::uint32_t seed) {
+    surface_.createContext();
+    surface_.makeCurrent();
+    if (!initOnCurrentContext(seed)) {
+        surface_.releaseContext();
+        return false;
+    }
+    return true;
+}
+
+bool Painting::initOnCurrentContext(std::uint32_t seed) {
     flows_.seed(seed);
 
-    surface_.createContext();
-    const ClientRect rect = surface_.clientRect();
-    surface_.makeCurrent();
-
-    frameView(rect);
+    frameView(viewportOf(areaGiven_ ? area_ : surface_.clientRect()));
     glLoadIdentity();
 
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
@@ -74,10 +80,7 @@ bool Painting::initGraphics(std::uint32_t seed) {
     } catch (const std::bad_alloc&) {
         // A saver that cannot have its memory ends quietly, like any other
         // start that fails.
-        flows_.release();
-        batches_.release();
-        kept_.release();
-        surface_.releaseContext();
+        releaseOwnGraphics();
         return false;
     }
 
@@ -85,19 +88,19 @@ bool Painting::initGraphics(std::uint32_t seed) {
     return true;
 }
 
-void Painting::frameView(const ClientRect& rect) {
-    view_ = rect;
-    glViewport(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(kFieldOfView, static_cast<double>(rect.right) / static_cast<double>(rect.bottom),
-                   kNearPlane, kFarPlane);
-    glTranslatef(0.0f, 0.0f, -kEyeDistance);
-    glMatrixMode(GL_MODELVIEW);
+Painting::Viewport Painting::viewportOf(const ClientRect& area) {
+    const ClientRect client = surface_.clientRect();
+    return {area.left - client.left, client.bottom - area.bottom, area.right - area.left,
+            area.bottom - area.top};
+}
 
-    trail_ = trailQuadFor(static_cast<double>(rect.right) / static_cast<double>(rect.bottom));
-    sizeScale_ =
-        givenSizeScale_ > 0.0f ? givenSizeScale_ : particleSizeScale(rect.bottom - rect.top);
+void Painting::frameView(const Viewport& viewport) {
+    view_ = viewport;
+    aspect_ = static_cast<double>(viewport.width) / static_cast<double>(viewport.height);
+    selectView();
+
+    trail_ = trailQuadFor(aspect_);
+    sizeScale_ = givenSizeScale_ > 0.0f ? givenSizeScale_ : particleSizeScale(viewport.height);
     // Smoothed points and lines: the ranges of the smooth ones are the ones
     // that apply.
     GLfloat range[2] = {0.0f, 0.0f};
@@ -106,6 +109,19 @@ void Painting::frameView(const ClientRect& rect) {
     range[1] = 0.0f;
     glGetFloatv(GL_LINE_WIDTH_RANGE, range);
     largestLineWidth_ = range[1];
+}
+
+void Painting::selectView() const {
+    glViewport(view_.x, view_.y, view_.width, view_.height);
+    // Wide points and lines near the edge, and every clear, would reach into
+    // the part of a painting beside this one.
+    glScissor(view_.x, view_.y, view_.width, view_.height);
+    glEnable(GL_SCISSOR_TEST);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(kFieldOfView, aspect_, kNearPlane, kFarPlane);
+    glTranslatef(0.0f, 0.0f, -kEyeDistance);
+    glMatrixMode(GL_MODELVIEW);
 }
 
 ParticleSizing Painting::particleSizing() const {
@@ -129,19 +145,19 @@ void Painting::keepPicture() {
     if (settings().trailStrength == 0 || surface_.swapKeepsPicture()) {
         return;
     }
-    if (kept_.allocate(view_.right - view_.left, view_.bottom - view_.top)) {
+    if (kept_.allocate(view_.x, view_.y, view_.width, view_.height)) {
         // The first frame fades what the set-up left: black.
         kept_.save();
     }
     setParticleTexturing();
 }
 
-void Painting::resize(const ClientRect& rect) {
-    if (rect.left == view_.left && rect.top == view_.top && rect.right == view_.right &&
-        rect.bottom == view_.bottom) {
+void Painting::resize(const ClientRect& area) {
+    const Viewport viewport = viewportOf(area);
+    if (viewport == view_) {
         return;
     }
-    frameView(rect);
+    frameView(viewport);
     startTrailFromBlack();
 }
 
@@ -152,6 +168,8 @@ void Painting::swapStoppedKeepingPicture() {
 }
 
 void Painting::startTrailFromBlack() {
+    // Only this painting's part is cleared, whichever painting drew last.
+    selectView();
     glClear(GL_COLOR_BUFFER_BIT);
     try {
         keepPicture();
@@ -162,11 +180,17 @@ void Painting::startTrailFromBlack() {
 }
 
 void Painting::drawFrame(int steps) {
+    paintFrame(steps);
+    glFlush();
+    surface_.swapBuffers();
+}
+
+void Painting::paintFrame(int steps) {
+    // Another painting on the same surface may have drawn last.
+    selectView();
     for (int step = 0; step < steps; ++step) {
         paintStep();
     }
-    glFlush();
-    surface_.swapBuffers();
 }
 
 void Painting::paintStep() {
@@ -218,8 +242,7 @@ void Painting::fadeLastPicture() {
 }
 
 ParticleScale Painting::particleScale() const {
-    const PointView view{static_cast<double>(view_.right) / static_cast<double>(view_.bottom),
-                         static_cast<float>(view_.bottom - view_.top)};
+    const PointView view{aspect_, static_cast<float>(view_.height)};
     return {derived().pointSizeFactor,
             derived().lineWidthFactor,
             derived().spriteHalfSize,
@@ -230,10 +253,14 @@ ParticleScale Painting::particleScale() const {
 }
 
 void Painting::releaseGraphics() {
+    releaseOwnGraphics();
+    surface_.releaseContext();
+}
+
+void Painting::releaseOwnGraphics() {
     flows_.release();
     batches_.release();
     kept_.release();
-    surface_.releaseContext();
 }
 
 void Painting::setParticleBlending() {

@@ -43,16 +43,33 @@ class Painting {
     // and the painting cannot be drawn.
     bool initGraphics(std::uint32_t seed);
 
+    // The same set-up on a surface whose rendering context is made and
+    // current already, for a painting that shares its surface with others.
+    // False as above; the context is left to its owner.
+    bool initOnCurrentContext(std::uint32_t seed);
+
     // Fades (or clears) the last picture, steps and draws every flow, shows
     // the result. With more than one step, the steps before the last are
     // painted without being shown, where a display cannot show every one.
     void drawFrame(int steps = 1);
 
-    // The window's client area has a new size: the viewport, the projection
-    // and the kept picture follow it, and the painting goes on from black,
-    // since nothing says what the resized buffer holds. The same size again
-    // changes nothing.
-    void resize(const ClientRect& rect);
+    // drawFrame without showing the result: where several paintings share a
+    // surface, one swap shows them all.
+    void paintFrame(int steps = 1);
+
+    // The painting's part of the window's client area, in the client's
+    // coordinates (rows counted from the top), when it is not the whole area.
+    // Given before the set-up.
+    void setArea(const ClientRect& area) {
+        area_ = area;
+        areaGiven_ = true;
+    }
+
+    // The window's client area has a new size, or the painting a new part of
+    // it: the viewport, the projection and the kept picture follow, and the
+    // painting goes on from black, since nothing says what the resized
+    // buffer holds. The same place and size again change nothing.
+    void resize(const ClientRect& area);
 
     // The surface no longer keeps the picture across a swap, as it did so
     // far: from now on the painting keeps its own copy, and the trail starts
@@ -76,19 +93,38 @@ class Painting {
 
     void releaseGraphics();
 
+    // releaseGraphics for a painting that shares its surface: what the
+    // painting made goes, the context stays. Needs the context still current.
+    void releaseOwnGraphics();
+
     // For tools and tests that look into the simulation between frames.
     std::vector<Flow>& flows() { return flows_.flows(); }
 
     const RendererSettings& settings() const { return flows_.applied().fixed; }
 
   private:
+    // Where the painting lies in GL's window coordinates, whose rows count
+    // from the bottom.
+    struct Viewport {
+        int x;
+        int y;
+        int width;
+        int height;
+
+        bool operator==(const Viewport& other) const {
+            return x == other.x && y == other.y && width == other.width && height == other.height;
+        }
+    };
+
+    Viewport viewportOf(const ClientRect& area);
+    void selectView() const;
     ParticleScale particleScale() const;
     void paintStep();
     void buildLightTexture();
     void buildSpriteList();
     void setParticleBlending();
     void setParticleTexturing();
-    void frameView(const ClientRect& rect);
+    void frameView(const Viewport& viewport);
     void keepPicture();
     void startTrailFromBlack();
     void fadeLastPicture();
@@ -97,7 +133,10 @@ class Painting {
 
     GraphicsSurface& surface_;
     FlowSet flows_;
-    ClientRect view_{0, 0, 0, 0};
+    ClientRect area_{0, 0, 0, 0};
+    bool areaGiven_ = false;
+    Viewport view_{0, 0, 0, 0};
+    double aspect_ = 1.0;
     TrailQuad trail_{0.0f, 0.0f};
     float sizeScale_ = 1.0f;
     float givenSizeScale_ = 0.0f;

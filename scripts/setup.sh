@@ -44,7 +44,9 @@ packages=(
   libosmesa6 libosmesa6:i386
   # The virtual display, real input, screenshots, and the Japanese locale
   # sources from which the tests build the locale that gives Wine code page 932.
-  xvfb xdotool x11-utils imagemagick locales
+  # Xephyr, a nested X server shown on Xvfb, lays monitors side by side, which
+  # Xvfb cannot; the hack asks Xinerama where the monitors are.
+  xvfb xserver-xephyr libxinerama-dev xdotool x11-utils imagemagick locales
   fonts-ipafont-gothic sox lame libasound2-plugins:i386
   # Wine plays MP3 files through GStreamer, whose decoders live in these plugin
   # sets; 32-bit Wine needs their i386 builds. The tests make their music with

@@ -9,12 +9,12 @@ namespace {
 
 constexpr std::array<int, 3> kKindsOnScreen = {1, 0, 2};
 
-constexpr std::array<FocusStop, 14> kTabOrder = {
+constexpr std::array<FocusStop, 15> kTabOrder = {
     FocusStop::kKindChoice, FocusStop::kRepeatList,   FocusStop::kFileButton,
     FocusStop::kLookPreset, FocusStop::kLookDrawMode, FocusStop::kLookAmount,
     FocusStop::kLookSize,   FocusStop::kLookSpeed,    FocusStop::kLookTrail,
-    FocusStop::kLookFlows,  FocusStop::kPageButton,   FocusStop::kOtherWorks,
-    FocusStop::kSet,        FocusStop::kCancel,
+    FocusStop::kLookFlows,  FocusStop::kLookMonitors, FocusStop::kPageButton,
+    FocusStop::kOtherWorks, FocusStop::kSet,          FocusStop::kCancel,
 };
 
 bool IsButton(FocusStop stop) {
@@ -59,8 +59,10 @@ bool FocusStopUsable(FocusStop stop, const FocusState& state) {
     }
     LookList list;
     if (ListOfStop(stop, list)) {
+        // A random preset greys out the look's settings, not the monitors.
         return state.page == DialogPage::kPainting &&
-               (list == LookList::kPreset || state.settingListsEnabled);
+               (list == LookList::kPreset || list == LookList::kMonitors ||
+                state.settingListsEnabled);
     }
     if (OnMusicPage(stop) && state.page != DialogPage::kMusic) {
         return false;

@@ -23,6 +23,7 @@ enum class FocusStop {
     kLookSpeed,
     kLookTrail,
     kLookFlows,
+    kLookMonitors,
     kPageButton,
     kOtherWorks,
     kSet,
@@ -61,8 +62,8 @@ KeyAction ActionForKey(DialogKey key, FocusStop focus, bool listDropped);
 
 // The stop Tab (or Shift+Tab, `backwards`) moves to from `from`: on the
 // music page the track list only with kind 1 (audio CD), "..." only with kind
-// 2 (a file); on the painting page the preset list and, unless greyed out,
-// the lists of the settings; all round. From kNone the first (last) stop.
+// 2 (a file); on the painting page the preset and the monitors lists and,
+// unless greyed out, the lists of the settings; all round. From kNone the first (last) stop.
 FocusStop NextFocusStop(FocusStop from, const FocusState& state, bool backwards);
 
 // Whether the stop can take the focus.

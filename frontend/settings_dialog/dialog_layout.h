@@ -63,9 +63,8 @@ inline constexpr Place Cmd_Page{5040, 300, 1455, 315};
 
 // On the painting panel Pic_C(1), which lies where Pic_C(0) does: its heading
 // framed as the music's is, the lists in two columns with their captions,
-// and the moving picture at the right. The preset list spans both columns;
-// under the three rows of settings one more row stays free for a choice to
-// come.
+// and the moving picture at the right. The preset list spans both columns,
+// and so does the monitors list under the three rows of settings.
 inline constexpr Place Shape4 = Shape3;
 inline constexpr Place lbl_16 = lbl_15;
 inline constexpr Place Pic_Look{4200, 750, 2295, 1560};
@@ -85,15 +84,16 @@ struct LookColumn {
 inline constexpr LookColumn kLookColumns[2] = {{300, 780, 1140, 1140}, {2400, 660, 3120, 960}};
 // Look(list) by its LookList number: the preset list in the first row across
 // both columns, then the draw mode, amount and size down the first column,
-// the speed, trail and flows down the second.
+// the speed, trail and flows down the second, and the monitors in the last
+// row across both.
 struct LookPlace {
     std::int32_t row;
     std::int32_t column;
     bool spansColumns;
 };
-inline constexpr LookPlace kLookPlaces[7] = {
+inline constexpr LookPlace kLookPlaces[8] = {
     {0, 0, true},  {1, 0, false}, {2, 0, false}, {3, 0, false},
-    {1, 1, false}, {2, 1, false}, {3, 1, false},
+    {1, 1, false}, {2, 1, false}, {3, 1, false}, {4, 0, true},
 };
 // The list Look(list) and its caption lbl_Look(list).
 Place LookListPlace(int list);

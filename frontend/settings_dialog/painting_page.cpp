@@ -49,10 +49,20 @@ void PaintingPage::Load() {
         const auto at = std::find(values.begin(), values.end(), choice_.look[setting]);
         port_.setLookItems(ListOf(setting), items, static_cast<int>(at - values.begin()));
     }
+    port_.setLookItems(
+        LookList::kMonitors, {texts_.monitorsEvery, texts_.monitorsMainOnly},
+        monitors_ == MonitorChoice::kMainMonitorOnly ? kMainMonitorOnlyItem : kEveryMonitorItem);
     ShowChoice(true);
 }
 
 void PaintingPage::ListChosen(LookList list, int item) {
+    if (list == LookList::kMonitors) {
+        if (item == kEveryMonitorItem || item == kMainMonitorOnlyItem) {
+            monitors_ = item == kMainMonitorOnlyItem ? MonitorChoice::kMainMonitorOnly
+                                                     : MonitorChoice::kEveryMonitor;
+        }
+        return;
+    }
     const PaintingChoice before = choice_;
     if (list == LookList::kPreset) {
         if (item >= 0 && item < kPresetCount) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "monitor_choice.h"
 #include "painting_look.h"
 #include "screen_texts.h"
 #include "settings_dialog_port.h"
@@ -16,11 +17,14 @@
 // list; a list moved by hand shows in the preset list as the preset that has
 // that look, else as own settings; a random preset greys the other lists out,
 // since no single look applies, and the picture shows one preset it may draw.
+// The last list chooses the monitors the painting is shown on, every one or
+// the main one only; it leaves the look and its picture alone.
 class PaintingPage {
   public:
-    // `choice` and `texts` must outlive the page.
-    PaintingPage(SettingsDialogPort& port, PaintingChoice& choice, const ScreenTexts& texts)
-        : port_(port), choice_(choice), texts_(texts) {}
+    // `choice`, `monitors` and `texts` must outlive the page.
+    PaintingPage(SettingsDialogPort& port, PaintingChoice& choice, MonitorChoice& monitors,
+                 const ScreenTexts& texts)
+        : port_(port), choice_(choice), monitors_(monitors), texts_(texts) {}
 
     // Fills the lists from the choice and shows its picture.
     void Load();
@@ -43,12 +47,13 @@ class PaintingPage {
 
     SettingsDialogPort& port_;
     PaintingChoice& choice_;
+    MonitorChoice& monitors_;
     const ScreenTexts& texts_;
     std::array<std::vector<int>, kLookSettingCount> listed_;
 };
 
 // The list that shows a setting, and the setting a list shows (not the
-// preset list).
+// preset list, nor the monitors').
 LookList ListOf(LookSetting setting);
 LookSetting SettingOf(LookList list);
 
@@ -56,3 +61,7 @@ LookSetting SettingOf(LookList list);
 // the presets.
 inline constexpr int kOwnSettingsItem = kPresetCount;
 inline constexpr int kRandomPresetItem = kPresetCount + 1;
+
+// The monitors list's items, by MonitorChoice.
+inline constexpr int kEveryMonitorItem = 0;
+inline constexpr int kMainMonitorOnlyItem = 1;

@@ -19,9 +19,10 @@ inline constexpr int kDialogButtonCount = 6;
 enum class DialogPage { kMusic = 0, kPainting = 1 };
 
 // The painting page's lists, in the order the keyboard visits them: the
-// preset, then one for each setting of the look.
-enum class LookList { kPreset, kDrawMode, kAmount, kSize, kSpeed, kTrail, kFlows };
-inline constexpr int kLookListCount = 7;
+// preset, one for each setting of the look, and the monitors the painting is
+// shown on.
+enum class LookList { kPreset, kDrawMode, kAmount, kSize, kSpeed, kTrail, kFlows, kMonitors };
+inline constexpr int kLookListCount = 8;
 
 // The two marks that the hidden images Img_Ra(0) and Img_Ra(1) hold.
 enum class KindMark { kUnselected = 0, kSelected = 1 };

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "monitor_setting.h"
 #include "program_folder.h"
 #include "repeat_track.h"
 #include "round_half_even.h"
@@ -63,6 +64,9 @@ void Torvi_P::Load() {
         [&] { port_.setFileCaption(PathNamedBy(port_.pathBytes(), state_.settings.BGM_File)); });
     ContinueOnError([&] {
         state_.painting = ReadPaintingChoice(port_.profile(), SettingsPathIn(state_.programFolder));
+    });
+    ContinueOnError([&] {
+        state_.monitors = ReadMonitorChoice(port_.profile(), SettingsPathIn(state_.programFolder));
     });
     ContinueOnError([&] { painting_.Load(); });
     ContinueOnError([&] { port_.showPage(page_); });
@@ -147,6 +151,9 @@ void Torvi_P::Cmd_Set_Click() {
     // Written whatever the kind, so a file chosen once stays remembered
     // under the other kinds.
     PutIniValue(profile, kSettingsSection, kKeyFile, settings.BGM_File, file, state_.LastApiResult);
+    written = written && state_.LastApiResult != 0;
+    // The monitors' key follows the music's in their section.
+    PutMonitorChoice(profile, state_.monitors, file, state_.LastApiResult);
     written = written && state_.LastApiResult != 0;
     // The painting's section comes after, so the music's keys stay exactly
     // as they always were.

@@ -24,7 +24,7 @@ class Torvi_P {
         : port_(port),
           state_(state),
           makersPage_(std::move(makersPage)),
-          painting_(port, state.painting, ScreenTextsIn(state.language)) {}
+          painting_(port, state.painting, state.monitors, ScreenTextsIn(state.language)) {}
 
     Torvi_P(const Torvi_P&) = delete;
     Torvi_P& operator=(const Torvi_P&) = delete;

@@ -45,7 +45,7 @@ BOOL CALLBACK listMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
 
 }  // namespace
 
-MonitorLayout currentMonitorLayout() {
+MonitorLayout currentMonitorLayout(MonitorChoice choice) {
     const ScreenRect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     Listing listing{userFunction<GetMonitorInfoFunction>("GetMonitorInfoA"), {}};
     const auto enumDisplayMonitors =
@@ -54,8 +54,10 @@ MonitorLayout currentMonitorLayout() {
         enumDisplayMonitors(nullptr, nullptr, listMonitor, reinterpret_cast<LPARAM>(&listing));
     }
     try {
-        return monitorLayout(listing.monitors, screen);
+        return monitorLayout(listing.monitors, screen, choice);
     } catch (const std::bad_alloc&) {
-        return MonitorLayout{screen, {}};
+        // Without a painting the set-up fails, and the run ends quietly as
+        // any that cannot have its memory.
+        return MonitorLayout{screen, {}, {}};
     }
 }

@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "display_power_notice.h"
+#include "monitor_choice.h"
 #include "monitor_layout.h"
-#include "painting.h"
+#include "painting_set.h"
 #include "saver_state.h"
 #include "wgl_surface.h"
 
@@ -16,11 +17,15 @@ struct RendererProgram {
     HINSTANCE instance = nullptr;
     HWND mainWindow = nullptr;
     SaverState state;
-    // Where the painting and the covers were put for the monitors last seen.
+    // Read from Velmora.ini once, before the window is made.
+    MonitorChoice monitors = MonitorChoice::kEveryMonitor;
+    // Where the window, its paintings and the covers were put for the
+    // monitors last seen.
     MonitorLayout layout{};
     std::vector<HWND> covers;
     std::unique_ptr<WglSurface> surface;
-    std::unique_ptr<Painting> painting;
+    // One painting per painted monitor, all in the one window.
+    std::unique_ptr<PaintingSet> paintings;
     DisplayPowerNotice displayPower;
 };
 
@@ -30,9 +35,13 @@ extern RendererProgram program;
 // is already up, or the class or the window cannot be made.
 bool createSaverWindow();
 
-// Puts the painting's window and the covers over the monitors as they are
-// now, after the system said that they changed.
+// Puts the painting's window, its paintings and the covers over the monitors
+// as they are now, after the system said that they changed.
 void followDisplays(HWND window);
+
+// The paintings take the parts of the window that the layout gives them.
+// Throws std::bad_alloc.
+void followLayout();
 
 // Draws in every idle moment until WM_QUIT; returns the exit code.
 int runMessageLoop();

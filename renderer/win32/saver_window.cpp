@@ -5,6 +5,7 @@
 #include "cover_windows.h"
 #include "monitors.h"
 #include "renderer_program.h"
+#include "saved_monitor_choice.h"
 #include "saver_titles.h"
 
 namespace {
@@ -37,38 +38,62 @@ bool createSaverWindow() {
     if (RegisterClassA(&windowClass) == 0) {
         return false;
     }
-    program.mainWindow =
-        CreateWindowExA(WS_EX_TOPMOST, kSaverClassName, kCreationTitle,
-                        WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, width,
-                        height, nullptr, nullptr, program.instance, nullptr);
+    // Before the window is made: WM_CREATE gives each painting its place in
+    // it.
+    program.monitors = savedMonitorChoice();
+    try {
+        program.layout = currentMonitorLayout(program.monitors);
+        if (program.monitors == MonitorChoice::kMainMonitorOnly ||
+            program.layout.paintings.empty()) {
+            // The painting stays where it was made, over the whole primary
+            // screen; every other monitor gets a cover.
+            program.layout.window = ScreenRect{0, 0, width, height};
+            program.layout.paintings.assign(1, program.layout.window);
+        }
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    const ScreenRect& area = program.layout.window;
+    program.mainWindow = CreateWindowExA(WS_EX_TOPMOST, kSaverClassName, kCreationTitle,
+                                         WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                                         area.left, area.top, area.width(), area.height(), nullptr,
+                                         nullptr, program.instance, nullptr);
     if (program.mainWindow == nullptr) {
         return false;
     }
-    // The painting stays where it was made, over the whole primary screen;
-    // every other monitor gets a cover.
-    program.layout = currentMonitorLayout();
-    program.layout.painting = ScreenRect{0, 0, width, height};
     openCovers(program.mainWindow, program.layout.covers);
     SetForegroundWindow(program.mainWindow);
     return true;
 }
 
 void followDisplays(HWND window) {
-    const MonitorLayout now = currentMonitorLayout();
-    const LayoutChange change = layoutChange(program.layout, now);
-    if (change.movePainting) {
-        // The painting follows in WM_SIZE.
-        SetWindowPos(window, HWND_TOPMOST, now.painting.left, now.painting.top,
-                     now.painting.width(), now.painting.height(), SWP_NOACTIVATE);
-    }
-    if (change.rebuildCovers) {
-        closeCovers();
-        openCovers(window, now.covers);
-    }
     try {
+        const MonitorLayout now = currentMonitorLayout(program.monitors);
+        if (now.paintings.empty()) {
+            return;
+        }
+        const LayoutChange change = layoutChange(program.layout, now);
+        // Taken first: the window's WM_SIZE places the paintings by it.
         program.layout = now;
+        if (change.moveWindow) {
+            SetWindowPos(window, HWND_TOPMOST, now.window.left, now.window.top, now.window.width(),
+                         now.window.height(), SWP_NOACTIVATE);
+        }
+        if (change.moveWindow || change.moveParts) {
+            followLayout();
+        }
+        if (change.rebuildCovers) {
+            closeCovers();
+            openCovers(window, now.covers);
+        }
     } catch (const std::bad_alloc&) {
-        // Measured against an older layout, the next change rebuilds more
-        // than it must.
+        // The windows stay where they are; the next change tries again.
+    }
+}
+
+void followLayout() {
+    if (program.paintings) {
+        // A monitor new since the start gets a painting of its own seed.
+        program.paintings->follow(paintingAreas(program.layout), calendarTime());
     }
 }

@@ -42,3 +42,18 @@ void logSetUp(const WglSurface& surface, const Painting& painting) {
                   sizes, settingsText(painting.settings()).c_str());
     OutputDebugStringA(line);
 }
+
+void logSetUp(const WglSurface& surface, const PaintingSet& paintings,
+              const MonitorLayout& layout) {
+    logSetUp(surface, paintings.painting(0));
+    for (std::size_t i = 0; i < paintings.count() && i < layout.paintings.size(); ++i) {
+        const ScreenRect& area = layout.paintings[i];
+        char line[160];
+        std::snprintf(line, sizeof(line),
+                      "Velmora: painting %u of %u at %d,%d, %dx%d, sizes x%.2f\n",
+                      static_cast<unsigned>(i + 1), static_cast<unsigned>(paintings.count()),
+                      area.left, area.top, area.width(), area.height(),
+                      static_cast<double>(paintings.painting(i).particleSizing().scale));
+        OutputDebugStringA(line);
+    }
+}

@@ -45,7 +45,7 @@ bool startPainting(HWND window) {
     try {
         const RendererSettings settings = readRendererSettings(runningProgramFolder(), seed);
         program.surface = std::make_unique<WglSurface>(window);
-        program.painting = std::make_unique<Painting>(*program.surface, settings);
+        program.paintings = std::make_unique<PaintingSet>(*program.surface, settings);
     } catch (const std::bad_alloc&) {
         program.surface.reset();
         return false;
@@ -53,12 +53,17 @@ bool startPainting(HWND window) {
     SetWindowTextA(window, kRendererTitle);
     // The painting takes whatever the machine leaves over.
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
-    if (!program.painting->initGraphics(seed)) {
-        program.painting.reset();
+    bool made = false;
+    try {
+        made = program.paintings->initGraphics(paintingAreas(program.layout), seed);
+    } catch (const std::bad_alloc&) {
+    }
+    if (!made) {
+        program.paintings.reset();
         program.surface.reset();
         return false;
     }
-    logSetUp(*program.surface, *program.painting);
+    logSetUp(*program.surface, *program.paintings, program.layout);
     program.displayPower.start(window);
     program.state.drawingEnabled = true;
     return true;
@@ -102,8 +107,8 @@ LRESULT rendererHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             program.state.drawingEnabled = false;
             program.displayPower.stop();
             forgetCovers();
-            if (program.painting) {
-                program.painting->releaseGraphics();
+            if (program.paintings) {
+                program.paintings->releaseGraphics();
             }
             break;
         case WM_DISPLAYCHANGE:
@@ -119,10 +124,12 @@ LRESULT rendererHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_SIZE:
-            if (program.painting && wParam != SIZE_MINIMIZED) {
-                RECT rect{};
-                GetClientRect(window, &rect);
-                program.painting->resize({rect.left, rect.top, rect.right, rect.bottom});
+            if (wParam != SIZE_MINIMIZED) {
+                try {
+                    followLayout();
+                } catch (const std::bad_alloc&) {
+                    // The paintings stay where they were.
+                }
             }
             break;
         default:

@@ -10,9 +10,10 @@
 #include "fps_overlay.h"
 #include "frame_pace.h"
 #include "glx_surface.h"
-#include "painting.h"
+#include "painting_set.h"
 #include "stop_signal.h"
 #include "x_errors.h"
+#include "x_heads.h"
 
 #include <X11/keysym.h>
 
@@ -108,7 +109,7 @@ double secondsNow() {
 }  // namespace
 
 std::string runFrameLoop(Display* display, HackWindow& target, GlxSurface& surface,
-                         Painting& painting, const HackOptions& options, FpsOverlay* overlay) {
+                         PaintingSet& paintings, const HackOptions& options, FpsOverlay* overlay) {
     LoopState state;
     // A window manager may have resized our window as it mapped it, after the
     // painting's set-up read its size and before any ConfigureNotify is read
@@ -145,12 +146,15 @@ std::string runFrameLoop(Display* display, HackWindow& target, GlxSurface& surfa
             continue;
         }
         if (state.resized) {
+            // A new size of the window, or new heads of the root window.
             state.resized = false;
-            painting.resize(surface.clientRect());
+            const HackView view = currentHackView(display, target.window);
+            paintings.setSizeScale(view.sizeScale);
+            paintings.follow(view.parts, paintingSeed(calendarTime(), view.headIndex));
         }
-        painting.drawFrame(schedule.stepsOfNextFrame());
+        paintings.drawFrame(schedule.stepsOfNextFrame());
         if (surface.takePictureLost()) {
-            painting.swapStoppedKeepingPicture();
+            paintings.swapStoppedKeepingPicture();
             if (options.showFps) {
                 std::fprintf(stderr,
                              "velmora: the back buffer came back with age %u: the painting keeps "

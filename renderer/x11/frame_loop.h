@@ -8,7 +8,7 @@
 #include "hack_window.h"
 
 class FpsOverlay;
-class Painting;
+class PaintingSet;
 class GlxSurface;
 
 // Draws frame after frame at the pace the options ask for while the window is
@@ -17,4 +17,4 @@ class GlxSurface;
 // -fps it gives the overlay the rate once a second and prints it. Returns the
 // first X error met, or nothing after a plain end.
 std::string runFrameLoop(Display* display, HackWindow& target, GlxSurface& surface,
-                         Painting& painting, const HackOptions& options, FpsOverlay* overlay);
+                         PaintingSet& paintings, const HackOptions& options, FpsOverlay* overlay);

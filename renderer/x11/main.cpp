@@ -12,11 +12,12 @@
 #include "glx_surface.h"
 #include "hack_options.h"
 #include "hack_window.h"
-#include "painting.h"
 #include "painting_look.h"
+#include "painting_set.h"
 #include "renderer_settings.h"
 #include "stop_signal.h"
 #include "x_errors.h"
+#include "x_heads.h"
 
 namespace {
 
@@ -60,8 +61,10 @@ int main(int argc, char** argv) {
         // The same second seeds the painting and draws a random preset.
         const std::uint32_t seed = calendarTime();
         GlxSurface surface(display, target.window, target.config);
-        Painting painting(surface, settingsForLook(lookOfOptions(options, seed)));
-        const bool made = painting.initGraphics(seed);
+        PaintingSet paintings(surface, settingsForLook(lookOfOptions(options, seed)));
+        const HackView view = currentHackView(display, target.window);
+        paintings.setSizeScale(view.sizeScale);
+        const bool made = paintings.initGraphics(view.parts, paintingSeed(seed, view.headIndex));
         if (!made || !surface.ready()) {
             const std::string xError = takeXError(display);
             status = fail("no OpenGL context for the window" +
@@ -70,27 +73,32 @@ int main(int argc, char** argv) {
             FpsOverlay overlay;
             if (options.showFps) {
                 // What the frame rate depends on besides the drawing: the
-                // size, and whether each frame is also copied for the next.
+                // size, the heads painted, and whether each frame is also
+                // copied for the next.
                 const ClientRect size = surface.clientRect();
                 const char* keeping =
-                    painting.keepsPicture()
+                    paintings.keepsPicture()
                         ? "the painting keeps a copy of each frame (the swap may lose it)"
                     : surface.watchesBufferAge()
                         ? "the swap keeps the picture while the back buffer's age is 1"
                         : "the swap keeps the picture";
-                const ParticleSizing sizing = painting.particleSizing();
-                std::fprintf(stderr, "velmora: %dx%d, %s%s; %s\n", size.right, size.bottom, keeping,
+                const std::string heads =
+                    paintings.count() > 1 ? " on " + std::to_string(paintings.count()) + " heads"
+                                          : std::string();
+                const ParticleSizing sizing = paintings.painting(0).particleSizing();
+                std::fprintf(stderr, "velmora: %dx%d%s, %s%s; %s\n", size.right, size.bottom,
+                             heads.c_str(), keeping,
                              sizing.limited() ? "; points and lines larger than the GL draws are "
                                                 "drawn at its largest size"
                                               : "",
-                             settingsText(painting.settings()).c_str());
+                             settingsText(paintings.painting(0).settings()).c_str());
                 if (overlay.load(display)) {
                     surface.setOverlay([&overlay] { overlay.draw(); });
                 } else {
                     std::fprintf(stderr, "velmora: no font to show the frame rate with\n");
                 }
             }
-            error = runFrameLoop(display, target, surface, painting, options,
+            error = runFrameLoop(display, target, surface, paintings, options,
                                  options.showFps ? &overlay : nullptr);
             surface.setOverlay(nullptr);
             overlay.release(display);
@@ -98,7 +106,7 @@ int main(int argc, char** argv) {
                 status = fail(error);
             }
         }
-        painting.releaseGraphics();
+        paintings.releaseGraphics();
     }
     closeHackWindow(display, target);
     XCloseDisplay(display);

@@ -10,6 +10,7 @@
 #include "frame_pace.h"
 #include "glx_config_choice.h"
 #include "hack_options.h"
+#include "hack_view.h"
 
 namespace {
 
@@ -242,6 +243,72 @@ TEST(GlxExtensions, MatchWholeNamesOnly) {
         hasGlxExtension("GLX_EXT_swap_control_tear GLX_EXT_swap_control", "GLX_EXT_swap_control"));
     EXPECT_FALSE(hasGlxExtension(nullptr, "GLX_EXT_swap_control"));
     EXPECT_FALSE(hasGlxExtension("", "GLX_EXT_swap_control"));
+}
+
+struct ViewCase {
+    const char* what;
+    bool root;
+    ScreenRect window;
+    std::vector<ScreenRect> heads;
+    std::vector<ClientRect> parts;
+    float sizeScale;
+    std::size_t headIndex;
+};
+
+TEST(HackView, TheRootPaintsEveryHeadAndAWindowIsAMiniatureOfItsHead) {
+    const ScreenRect screen{0, 0, 2944, 1440};
+    const ScreenRect hd{0, 0, 1920, 1080};
+    const ScreenRect tall{1920, 0, 2944, 1440};
+    const std::vector<ViewCase> cases = {
+        {"the root over two heads",
+         true,
+         screen,
+         {hd, tall},
+         {{0, 0, 1920, 1080}, {1920, 0, 2944, 1440}},
+         0.0f,
+         0},
+        {"the root with a head that clones part of the first",
+         true,
+         screen,
+         {hd, {0, 0, 1280, 720}},
+         {{0, 0, 1920, 1080}},
+         0.0f,
+         0},
+        {"XScreenSaver's window over the second head",
+         false,
+         tall,
+         {hd, tall},
+         {{0, 0, 1024, 1440}},
+         1440.0f / 1080.0f,
+         1},
+        {"the settings pane's preview on a 1080-line head",
+         false,
+         {600, 300, 1325, 707},
+         {hd, tall},
+         {{0, 0, 725, 407}},
+         407.0f / 1080.0f,
+         0},
+        {"a window on no head",
+         false,
+         {3000, 0, 3100, 100},
+         {hd, tall},
+         {{0, 0, 100, 100}},
+         100.0f / 1080.0f,
+         0},
+    };
+    for (const ViewCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const HackView view = hackView(c.root, c.window, c.heads, screen);
+        ASSERT_EQ(view.parts.size(), c.parts.size());
+        for (std::size_t i = 0; i < c.parts.size(); ++i) {
+            EXPECT_EQ(view.parts[i].left, c.parts[i].left) << i;
+            EXPECT_EQ(view.parts[i].top, c.parts[i].top) << i;
+            EXPECT_EQ(view.parts[i].right, c.parts[i].right) << i;
+            EXPECT_EQ(view.parts[i].bottom, c.parts[i].bottom) << i;
+        }
+        EXPECT_FLOAT_EQ(view.sizeScale, c.sizeScale);
+        EXPECT_EQ(view.headIndex, c.headIndex);
+    }
 }
 
 }  // namespace

@@ -10,21 +10,12 @@
 #include "gl_headers.h"
 #include "offscreen_surface.h"
 #include "painting.h"
+#include "picture_measures.h"
 #include "still_render.h"
 
 namespace {
 
 constexpr std::uint32_t kSeed = 20240607;
-
-// Root mean square of the differences of every channel, each taken from 0 to 1.
-double rmsDifference(const Picture& a, const Picture& b) {
-    double sum = 0.0;
-    for (std::size_t i = 0; i < a.rgb.size(); ++i) {
-        const double d = (static_cast<double>(a.rgb[i]) - b.rgb[i]) / 255.0;
-        sum += d * d;
-    }
-    return std::sqrt(sum / static_cast<double>(a.rgb.size()));
-}
 
 double litShare(const Picture& picture) {
     std::size_t lit = 0;
@@ -118,8 +109,9 @@ TEST(LossySwap, ViewProjectionAndKeptPictureFollowANewSize) {
             painting.drawFrame();
         }
         // Wider than before (within the 8 : 3 the trail's quad covers), and
-        // of a size the old textures would not fit.
-        painting.resize(ClientRect{0, 0, 240, 100});
+        // of a size the old textures would not fit: the lower left part of
+        // the surface, whose client rows count from the top.
+        painting.resize(ClientRect{0, 140, 240, 240});
         GLint viewport[4];
         glGetIntegerv(GL_VIEWPORT, viewport);
         EXPECT_EQ(viewport[2], 240);

@@ -60,7 +60,7 @@ constexpr DialogButtonPlace kButtons[] = {
 constexpr const char* ScreenTexts::*kLookCaptions[kLookListCount] = {
     &ScreenTexts::captionPreset, &ScreenTexts::captionDrawMode, &ScreenTexts::captionAmount,
     &ScreenTexts::captionSize,   &ScreenTexts::captionSpeed,    &ScreenTexts::captionTrail,
-    &ScreenTexts::captionFlows,
+    &ScreenTexts::captionFlows,  &ScreenTexts::captionMonitors,
 };
 
 // The panel Pic_C shows its picture and passes what happens on it to the

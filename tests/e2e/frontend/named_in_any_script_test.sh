@@ -72,7 +72,8 @@ e2e_assert_equal "$E2E_EXIT_CODE" 0 "exit code after Set"
 saver_expect_lines "Velmora.ini after the choice" "$(dialog_ini_lines)" "[Section]
 BGM区分=2
 BGMﾘﾋﾟｰﾄ=0
-BGMﾌｧｲﾙ=$short"
+BGMﾌｧｲﾙ=$short
+ﾓﾆﾀｰ区分=0"
 e2e_log "/c: the file chosen as $mp3_path, shown by that name, saved as $short"
 
 _painted() {
@@ -115,7 +116,8 @@ e2e_assert_equal "$E2E_EXIT_CODE" 0 "exit code after Set"
 saver_expect_lines "Velmora.ini in C:\\Velmora Łódź" "$(dialog_ini_lines)" "[Section]
 BGM区分=1
 BGMﾘﾋﾟｰﾄ=0
-BGMﾌｧｲﾙ=$short"
+BGMﾌｧｲﾙ=$short
+ﾓﾆﾀｰ区分=0"
 e2e_log "/c: saved into $(sed -nE 's/.*WritePrivateProfileStringW \(.*, L"([^"]*)"\)$/\1/p' \
     "$(e2e_stderr config)" | head -n 1)"
 

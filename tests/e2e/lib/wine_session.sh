@@ -122,9 +122,10 @@ _e2e_open_session() {
     e2e_log "display $E2E_DISPLAY ($*), $VELMORA_E2E_WINE_ARCH programs through $E2E_WINE"
 }
 
-# e2e_begin [WxHxD...]: starts the test's session on a new virtual display.
-# More than one screen makes a desktop of as many monitors (Xinerama), all at
-# the origin; the first is the primary one.
+# e2e_begin [WxHxD...|WxH+X+Y...]: starts the test's session on a new virtual
+# display. More than one screen makes a desktop of as many monitors
+# (Xinerama), all at the origin; monitors given with their places lie where
+# they say (Xephyr). The first is the primary one.
 # shellcheck disable=SC2120
 e2e_begin() {
     if [ "$#" -eq 0 ]; then

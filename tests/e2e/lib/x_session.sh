@@ -24,6 +24,8 @@
 #   E2E_DISPLAY   the virtual display, also exported as DISPLAY
 #   E2E_WIDTH, E2E_HEIGHT   the (first) screen's size in pixels
 #   E2E_SCREEN_COUNT        how many screens, and so monitors, the display has
+#   E2E_MONITORS            for monitors given by their places, each one's
+#                           WxH+X+Y in the display's (and screenshots') pixels
 #
 # The functions keep their working variables local under plain names (title,
 # window, seconds...), so a test script must not make such names readonly.
@@ -38,7 +40,8 @@ E2E_HEIGHT=0
 E2E_SCREEN_COUNT=0
 E2E_EXIT_CODE=""
 E2E_ELAPSED_MS=""
-_E2E_XVFB_PID=""
+E2E_MONITORS=()
+_E2E_SERVER_PIDS=()
 _E2E_STARTED_AT_MS=0
 
 # --- reporting ----------------------------------------------------------------
@@ -119,23 +122,58 @@ _e2e_first_executable() {
 
 # --- the virtual display --------------------------------------------------------
 
-_e2e_stop_stale_xvfb() {
-    local pid_file=$1 pid
-    [ -f "$pid_file" ] || return 0
-    pid=$(cat "$pid_file")
-    if [ -n "$pid" ] && [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = Xvfb ]; then
-        kill "$pid" 2>/dev/null || true
-    fi
-    rm -f "$pid_file"
+_e2e_stop_stale_servers() {
+    local pid_file pid
+    for pid_file in "$VELMORA_E2E_STATE_DIR/runs/$VELMORA_E2E_TEST_NAME".*.pid; do
+        [ -f "$pid_file" ] || continue
+        pid=$(cat "$pid_file")
+        case "$(cat "/proc/$pid/comm" 2>/dev/null)" in
+            Xvfb | Xephyr) kill "$pid" 2>/dev/null || true ;;
+        esac
+        rm -f "$pid_file"
+    done
 }
 
-_e2e_display_ready() {
-    [ -s "$E2E_RUN_DIR/xvfb.display" ] || {
-        kill -0 "$_E2E_XVFB_PID" 2>/dev/null || e2e_fail "Xvfb ended: $(cat "$E2E_RUN_DIR/xvfb.log")"
+_e2e_server_ready() {
+    local name=$1 pid=$2
+    [ -s "$E2E_RUN_DIR/$name.display" ] || {
+        kill -0 "$pid" 2>/dev/null || e2e_fail "$name ended: $(cat "$E2E_RUN_DIR/$name.log")"
         return 1
     }
 }
 
+# _e2e_start_server NAME PROGRAM [ARGS...]: starts an X server that picks a
+# free display number (-displayfd, which it writes once it accepts clients),
+# keeps the root black (-br, so that any colour is a window's), and goes when
+# the test ends; exports its display as DISPLAY.
+_e2e_start_server() {
+    local name=$1 program=$2 pid
+    shift 2
+    command -v "$program" >/dev/null || e2e_fail "$program is not installed: run scripts/setup.sh"
+    "$program" -displayfd 3 "$@" -br -noreset -nolisten tcp \
+        3>"$E2E_RUN_DIR/$name.display" </dev/null >"$E2E_RUN_DIR/$name.log" 2>&1 &
+    pid=$!
+    _E2E_SERVER_PIDS=("$pid" "${_E2E_SERVER_PIDS[@]}")
+    echo "$pid" >"$VELMORA_E2E_STATE_DIR/runs/$VELMORA_E2E_TEST_NAME.$name.pid"
+    e2e_poll 15 _e2e_server_ready "$name" "$pid" || e2e_fail "$program gave no display within 15 s"
+    E2E_DISPLAY=":$(head -n 1 "$E2E_RUN_DIR/$name.display")"
+    export DISPLAY="$E2E_DISPLAY"
+}
+
+_e2e_stop_servers() {
+    local pid
+    # The nested server first, then the one it shows on.
+    for pid in "${_E2E_SERVER_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
+    _E2E_SERVER_PIDS=()
+    rm -f "$VELMORA_E2E_STATE_DIR/runs/$VELMORA_E2E_TEST_NAME".*.pid
+}
+
+# Screens WxHxD, each a screen of Xvfb: one, or several that Xinerama makes
+# monitors of one desktop, from which Wine takes its monitors when there is no
+# RANDR. Xvfb lays every screen at the origin, so they overlap.
 # shellcheck disable=SC2034 # the screen's size and count are for the tests
 _e2e_start_xvfb() {
     local screen screens=() number=0
@@ -149,22 +187,41 @@ _e2e_start_xvfb() {
         number=$((number + 1))
     done
     E2E_SCREEN_COUNT=$number
-    # Several screens become monitors of one desktop through Xinerama, from
-    # which Wine takes its monitors when there is no RANDR. Xvfb lays every
-    # screen at the origin, so they overlap.
     if [ "$number" -gt 1 ]; then
         screens+=(+xinerama -extension RANDR)
     fi
-    command -v Xvfb >/dev/null || e2e_fail "Xvfb is not installed: run scripts/setup.sh"
-    # -displayfd picks a free display number and writes it once the server
-    # accepts clients; -br keeps the root black so that any colour is a window's.
-    Xvfb -displayfd 3 "${screens[@]}" -br -noreset -nolisten tcp \
-        3>"$E2E_RUN_DIR/xvfb.display" </dev/null >"$E2E_RUN_DIR/xvfb.log" 2>&1 &
-    _E2E_XVFB_PID=$!
-    echo "$_E2E_XVFB_PID" >"$VELMORA_E2E_STATE_DIR/runs/$VELMORA_E2E_TEST_NAME.xvfb.pid"
-    e2e_poll 15 _e2e_display_ready || e2e_fail "Xvfb gave no display within 15 s"
-    E2E_DISPLAY=":$(head -n 1 "$E2E_RUN_DIR/xvfb.display")"
-    export DISPLAY="$E2E_DISPLAY"
+    _e2e_start_server xvfb Xvfb "${screens[@]}"
+}
+
+# Monitors WxH+X+Y side by side, above or below one another, as Xvfb cannot
+# lay them: Xephyr, a nested X server shown on an Xvfb as large as all of
+# them, with one screen per monitor at its place under Xinerama and without
+# RANDR, so that Wine takes its monitors from Xinerama. Wine makes the first
+# monitor its primary and puts it at its origin, so the others may lie at
+# negative coordinates for Windows programs; E2E_MONITORS keeps each one's
+# place in X's coordinates, which are those of screenshots.
+# shellcheck disable=SC2034 # the monitors are for the tests
+_e2e_start_monitors() {
+    local monitor screens=() right=0 bottom=0 number=0
+    E2E_MONITORS=()
+    for monitor in "$@"; do
+        [[ $monitor =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] ||
+            e2e_fail "bad monitor '$monitor', want WxH+X+Y"
+        local width=${BASH_REMATCH[1]} height=${BASH_REMATCH[2]}
+        local x=${BASH_REMATCH[3]} y=${BASH_REMATCH[4]}
+        if [ "$number" -eq 0 ]; then
+            E2E_WIDTH=$width
+            E2E_HEIGHT=$height
+        fi
+        screens+=(-origin "$x,$y" -screen "${width}x${height}x24")
+        E2E_MONITORS+=("$monitor")
+        right=$((x + width > right ? x + width : right))
+        bottom=$((y + height > bottom ? y + height : bottom))
+        number=$((number + 1))
+    done
+    E2E_SCREEN_COUNT=$number
+    _e2e_start_server xvfb Xvfb -screen 0 "${right}x${bottom}x24"
+    _e2e_start_server xephyr Xephyr +xinerama -extension RANDR -no-host-grab "${screens[@]}"
 }
 
 # --- session ------------------------------------------------------------------
@@ -188,11 +245,7 @@ _e2e_teardown() {
     for command in "${_E2E_AT_END[@]}"; do
         eval "$command"
     done
-    if [ -n "$_E2E_XVFB_PID" ]; then
-        kill "$_E2E_XVFB_PID" 2>/dev/null
-        wait "$_E2E_XVFB_PID" 2>/dev/null
-        rm -f "$VELMORA_E2E_STATE_DIR/runs/$VELMORA_E2E_TEST_NAME.xvfb.pid"
-    fi
+    _e2e_stop_servers
     e2e_poll 5 _e2e_no_launcher_left || echo "[e2e] launchers still running: $(jobs -pr)" >&2
     if [ -n "$E2E_RUN_DIR" ] && [ -d "$E2E_RUN_DIR" ]; then
         if [ "$status" -eq 0 ] || [ "$status" -eq "$E2E_SKIP" ]; then
@@ -214,8 +267,8 @@ _e2e_show_program_logs() {
     done
 }
 
-# _e2e_open_display_session PREPARE WxHxD...: the run folder, the teardown and
-# the virtual display with these screens. PREPARE runs once the teardown is in
+# _e2e_open_display_session PREPARE WxHxD...|WxH+X+Y...: the run folder, the
+# teardown and the virtual display with these screens or these monitors. PREPARE runs once the teardown is in
 # place and before the display starts, for whatever the kind of program needs
 # first.
 _e2e_open_display_session() {
@@ -224,7 +277,7 @@ _e2e_open_display_session() {
     _e2e_require_variables VELMORA_E2E_STATE_DIR VELMORA_E2E_TEST_NAME
     _E2E_STARTED_AT_MS=$(_e2e_now_ms)
     mkdir -p "$VELMORA_E2E_STATE_DIR/runs"
-    _e2e_stop_stale_xvfb "$VELMORA_E2E_STATE_DIR/runs/$VELMORA_E2E_TEST_NAME.xvfb.pid"
+    _e2e_stop_stale_servers
     E2E_RUN_DIR="$VELMORA_E2E_STATE_DIR/runs/$VELMORA_E2E_TEST_NAME"
     rm -rf "$E2E_RUN_DIR"
     mkdir -p "$E2E_RUN_DIR"
@@ -232,7 +285,11 @@ _e2e_open_display_session() {
     trap 'exit 130' INT
     trap 'exit 143' TERM
     "$prepare"
-    _e2e_start_xvfb "$@"
+    if [[ ${1:-} == *+*+* ]]; then
+        _e2e_start_monitors "$@"
+    else
+        _e2e_start_xvfb "$@"
+    fi
 }
 
 # --- programs -----------------------------------------------------------------
@@ -492,20 +549,6 @@ e2e_assert_not_black() {
         e2e_fail "$(basename "$1")${2:+ [$2]} is black (mean brightness $mean)"
 }
 
-# e2e_wait_lit FILE REGION [SECONDS=10]: waits until a screenshot's region is
-# lit; the painting starts on black and needs some frames to fill.
-e2e_wait_lit() {
-    local file=$1 region=$2 seconds=${3:-10}
-    e2e_poll "$seconds" _e2e_region_lit "$file" "$region" ||
-        e2e_fail "$region of the screen stayed black for $seconds s"
-}
-
-_e2e_region_lit() {
-    local shot
-    shot=$(e2e_screenshot "$1")
-    awk -v mean="$(e2e_image_mean "$shot" "$2")" 'BEGIN { exit !(mean > 0.01) }'
-}
-
 # e2e_image_difference A B [FUZZ_PERCENT=0]: prints how many pixels differ.
 e2e_image_difference() {
     local count
@@ -521,4 +564,69 @@ e2e_assert_images_differ() {
     count=$(e2e_image_difference "$1" "$2")
     [ "$count" -ge "${3:-1}" ] ||
         e2e_fail "$(basename "$1") and $(basename "$2") differ in $count pixels only"
+}
+
+# e2e_expect_painting FILE_PREFIX [WxH+X+Y]: takes two screenshots a moment
+# apart and fails unless the region shows a lit picture in both that moved in
+# between. Prints the second screenshot's path.
+e2e_expect_painting() {
+    local prefix=$1 region=${2:-} first second
+    first=$(e2e_screenshot "$prefix-1.png")
+    sleep 0.3
+    second=$(e2e_screenshot "$prefix-2.png")
+    if [ -n "$region" ]; then
+        convert "$first" -crop "$region" +repage "$first"
+        convert "$second" -crop "$region" +repage "$second"
+    fi
+    e2e_assert_not_black "$first"
+    e2e_assert_not_black "$second"
+    e2e_assert_images_differ "$first" "$second" 1000
+    echo "$second"
+}
+
+# e2e_wait_lit FILE REGION... [SECONDS=10]: waits until a screenshot lights
+# every region; the painting starts on black and needs some frames to fill.
+e2e_wait_lit() {
+    local file=$1 regions=() seconds=10
+    shift
+    while [ "$#" -gt 0 ]; do
+        if [[ $1 =~ ^[0-9.]+$ ]]; then seconds=$1; else regions+=("$1"); fi
+        shift
+    done
+    e2e_poll "$seconds" e2e_regions_lit "$file" "${regions[@]}" ||
+        e2e_fail "${regions[*]} of the screen stayed black for $seconds s"
+}
+
+# e2e_regions_lit FILE REGION...: takes a screenshot; true when every region
+# of it is lit.
+e2e_regions_lit() {
+    local shot region
+    shot=$(e2e_screenshot "$1")
+    shift
+    for region in "$@"; do
+        awk -v mean="$(e2e_image_mean "$shot" "$region")" 'BEGIN { exit !(mean > 0.01) }' ||
+            return 1
+    done
+}
+
+# e2e_assert_quarters_lit FILE WxH+X+Y: fails unless each quarter of the
+# region is lit, so that a picture fills it to every corner.
+e2e_assert_quarters_lit() {
+    local file=$1 w h x y part
+    [[ $2 =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || e2e_fail "bad region '$2'"
+    w=$((BASH_REMATCH[1] / 2)) h=$((BASH_REMATCH[2] / 2))
+    x=${BASH_REMATCH[3]} y=${BASH_REMATCH[4]}
+    for part in "+$x+$y" "+$((x + w))+$y" "+$x+$((y + h))" "+$((x + w))+$((y + h))"; do
+        e2e_assert_not_black "$file" "${w}x$h$part"
+    done
+}
+
+# e2e_assert_region_moved A B WxH+X+Y [MIN_PIXELS=1]: fails unless the region
+# differs between two screenshots.
+e2e_assert_region_moved() {
+    local name
+    name=${3//[x+]/-}
+    convert "$1" -crop "$3" +repage "$1.$name.png"
+    convert "$2" -crop "$3" +repage "$2.$name.png"
+    e2e_assert_images_differ "$1.$name.png" "$2.$name.png" "${4:-1}"
 }

@@ -142,6 +142,14 @@ std::string manifestValue(const std::string& text, const char* after, const char
     return valueEnd == std::string::npos ? "" : text.substr(valueStart, valueEnd - valueStart);
 }
 
+// The text of the first element that starts so, or nothing.
+std::string elementText(const std::string& text, const char* start) {
+    const std::size_t element = text.find(start);
+    const std::size_t open = element == std::string::npos ? element : text.find('>', element);
+    const std::size_t close = open == std::string::npos ? open : text.find('<', open);
+    return close == std::string::npos ? "" : text.substr(open + 1, close - open - 1);
+}
+
 BOOL CALLBACK listIconGroup(HMODULE module, LPCSTR, LPSTR name, LONG_PTR) {
     HRSRC group = FindResourceA(module, name, MAKEINTRESOURCEA(14));
     if (group == nullptr) {
@@ -179,6 +187,7 @@ int resources(const char* path) {
         const char* data = static_cast<const char*>(LockResource(LoadResource(module, manifest)));
         const std::string text(data, SizeofResource(module, manifest));
         say("manifest dpi-aware=%d\n", text.find("dpiAware") != std::string::npos ? 1 : 0);
+        say("manifest dpi-awareness=%s\n", elementText(text, "<dpiAwareness").c_str());
         say("manifest level=%s\n",
             manifestValue(text, "<requestedExecutionLevel", "level=\"").c_str());
         say("manifest version=%s\n",

@@ -80,6 +80,9 @@ check_resources() {
         sed -n 's/^icon 7002=\([0-9x]*\) bits=32$/\1/p' | sort -n | xargs)
     e2e_assert_equal "$icons" "16x16 24x24 32x32 48x48 256x256" "32-bit images of icon 7002"
     e2e_assert_equal "$(probe_value resources 'manifest dpi-aware')" 1 "DPI-aware manifest"
+    # Each monitor's own pixels, so that a painting fits a monitor of any scale.
+    e2e_assert_equal "$(probe_value resources 'manifest dpi-awareness')" \
+        "PerMonitorV2, PerMonitor" "awareness of each monitor's resolution"
     e2e_assert_equal "$(probe_value resources 'version ProductVersion')" "$VELMORA_VERSION" \
         "product version"
     e2e_assert_equal "$(probe_value resources 'version OriginalFilename')" Velmora.dll \

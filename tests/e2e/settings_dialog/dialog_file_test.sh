@@ -132,7 +132,8 @@ saved=$(dialog_profile_writes first | sed -n 's/^BGMﾌｧｲﾙ=//p')
 saver_expect_lines "the writes, in order" "$(dialog_profile_writes first | sed 's/= /=/')" \
     "BGM区分=2
 BGMﾘﾋﾟｰﾄ=12
-BGMﾌｧｲﾙ=$saved"
+BGMﾌｧｲﾙ=$saved
+ﾓﾆﾀｰ区分=0"
 # Kept by its short form, which names the same file.
 [ "${#saved}" -le 255 ] && [[ $saved == *~* ]] || e2e_fail "the path was saved as '$saved'"
 [ "$(e2e_unix_path "$saved")" -ef "$mp3" ] || e2e_fail "'$saved' does not name $mp3_path"

@@ -111,7 +111,8 @@ e2e_assert_equal "$E2E_EXIT_CODE" 0 "exit code after Return"
 saver_expect_lines "Velmora.ini" "$(dialog_ini_lines)" "[Section]
 BGM区分=1
 BGMﾘﾋﾟｰﾄ=0
-BGMﾌｧｲﾙ=$(e2e_windows_path "$mp3")"
+BGMﾌｧｲﾙ=$(e2e_windows_path "$mp3")
+ﾓﾆﾀｰ区分=0"
 e2e_log "Up and Return saved kind 1"
 
 # Opened again: Escape closes the dropped-down list, not the dialog.

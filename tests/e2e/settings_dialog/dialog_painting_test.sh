@@ -66,9 +66,9 @@ expect_moving_picture() {
 }
 expect_moving_picture designed
 
-# From the page button back to the preset list, and Down to the next preset:
-# every list follows it.
-e2e_key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+# From the page button back past the monitors' list to the preset list, and
+# Down to the next preset: every list follows it.
+e2e_key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 dialog_wait_fact "focus Look0"
 e2e_key Down
 dialog_wait_fact "look Preset=静かな線|DrawMode=線|Amount=100 %|Size=140 %|Speed=50 %|Trail=60|Flows=3|lists=enabled"
@@ -95,7 +95,8 @@ e2e_assert_equal "$E2E_EXIT_CODE" 0 "exit code after Return"
 saver_expect_lines "the music's section" "$(dialog_ini_lines)" "[Section]
 BGM区分=2
 BGMﾘﾋﾟｰﾄ=0
-BGMﾌｧｲﾙ=$(e2e_windows_path "$mp3")"
+BGMﾌｧｲﾙ=$(e2e_windows_path "$mp3")
+ﾓﾆﾀｰ区分=0"
 saver_expect_lines "the painting's section" "$(dialog_ini_lines Painting)" "[Painting]
 DrawMode=2
 Amount=150

@@ -82,11 +82,13 @@ e2e_wait_no_window "$DIALOG_TITLE"
 saver_expect_lines "the writes, in order" "$(dialog_profile_writes first | sed 's/= /=/')" \
     "BGM区分=1
 BGMﾘﾋﾟｰﾄ=12
-BGMﾌｧｲﾙ=$(e2e_windows_path "$mp3")"
+BGMﾌｧｲﾙ=$(e2e_windows_path "$mp3")
+ﾓﾆﾀｰ区分=0"
 saver_expect_lines "Velmora.ini" "$(dialog_ini_lines)" "[Section]
 BGM区分=1
 BGMﾘﾋﾟｰﾄ=12
-BGMﾌｧｲﾙ=$(e2e_windows_path "$mp3")"
+BGMﾌｧｲﾙ=$(e2e_windows_path "$mp3")
+ﾓﾆﾀｰ区分=0"
 e2e_log "Set wrote kind 1, track 12 and the remembered file, in that order"
 # The zoom in when it opened and out when it closed: this Wine's
 # DrawAnimatedRects only reports its calls, with the caption animation (3).
@@ -154,7 +156,8 @@ e2e_wait_exit folder 10
 saver_expect_lines "Velmora.ini after the folder went" "$(dialog_ini_lines)" "[Section]
 BGM区分=1
 BGMﾘﾋﾟｰﾄ=0
-BGMﾌｧｲﾙ="
+BGMﾌｧｲﾙ=
+ﾓﾆﾀｰ区分=0"
 
 saver_settings 0 0 "$mp3"
 cp "$ini" "$E2E_RUN_DIR/unchangeable.ini"
@@ -171,7 +174,8 @@ if chattr +i "$ini" 2>/dev/null; then
     saver_expect_lines "Velmora.ini once it could be changed" "$(dialog_ini_lines)" "[Section]
 BGM区分=1
 BGMﾘﾋﾟｰﾄ=0
-BGMﾌｧｲﾙ=$(e2e_windows_path "$mp3")"
+BGMﾌｧｲﾙ=$(e2e_windows_path "$mp3")
+ﾓﾆﾀｰ区分=0"
 else
     e2e_log "this file system cannot make a file unchangeable (chattr +i): that case is not run"
 fi

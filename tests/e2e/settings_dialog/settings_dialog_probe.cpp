@@ -30,6 +30,7 @@
 //   Preset=TEXT|DrawMode=TEXT|Amount=TEXT|Size=TEXT|Speed=TEXT|Trail=TEXT|Flows=TEXT|lists=enabled|disabled
 //                                   (what the painting page's lists show, UTF-8;
 //                                   whether the lists of the settings can be used)
+//   monitors TEXT|enabled|disabled  (what the monitors' list shows, UTF-8)
 //   focus NAME                      (the control with the keyboard, or none)
 //   message TEXT                    (UTF-8, line ends as " / "; or "message none")
 
@@ -164,11 +165,12 @@ std::vector<Control> Controls() {
     }
     const char* const lookCaptions[kLookListCount] = {
         texts.captionPreset, texts.captionDrawMode, texts.captionAmount, texts.captionSize,
-        texts.captionSpeed,  texts.captionTrail,    texts.captionFlows};
+        texts.captionSpeed,  texts.captionTrail,    texts.captionFlows,  texts.captionMonitors};
     static const char* const kListNames[kLookListCount] = {"Look0", "Look1", "Look2", "Look3",
-                                                           "Look4", "Look5", "Look6"};
-    static const char* const kCaptionNames[kLookListCount] = {
-        "lbl_Look0", "lbl_Look1", "lbl_Look2", "lbl_Look3", "lbl_Look4", "lbl_Look5", "lbl_Look6"};
+                                                           "Look4", "Look5", "Look6", "Look7"};
+    static const char* const kCaptionNames[kLookListCount] = {"lbl_Look0", "lbl_Look1", "lbl_Look2",
+                                                              "lbl_Look3", "lbl_Look4", "lbl_Look5",
+                                                              "lbl_Look6", "lbl_Look7"};
     for (int list = 0; list < kLookListCount; ++list) {
         controls.push_back({kListNames[list], On::kPainting, ids::Look + list,
                             layout::LookListPlace(list), Give::kNone, nullptr});
@@ -391,16 +393,20 @@ void LookAtPainting(HWND dialog) {
     Expect(paintingShown != (IsWindowVisible(GetDlgItem(dialog, ids::Pic_C)) != FALSE),
            "one page shows");
     std::printf("page %s\n", paintingShown ? "painting" : "music");
-    static const char* const kKeys[kLookListCount] = {"Preset", "DrawMode", "Amount", "Size",
-                                                      "Speed",  "Trail",    "Flows"};
+    static const char* const kKeys[] = {"Preset", "DrawMode", "Amount", "Size",
+                                        "Speed",  "Trail",    "Flows"};
     std::string look;
-    for (int list = 0; list < kLookListCount; ++list) {
+    for (int list = 0; list <= static_cast<int>(LookList::kFlows); ++list) {
         const HWND box = GetDlgItem(painting, ids::Look + list);
         Expect(ClassOf(box) == "ComboBox", std::string(kKeys[list]) + "'s list is a ComboBox");
         look += std::string(list == 0 ? "" : "|") + kKeys[list] + "=" + Utf8(TextOf(box));
     }
     const bool enabled = IsWindowEnabled(GetDlgItem(painting, ids::Look + 1)) != FALSE;
     std::printf("look %s|lists=%s\n", look.c_str(), enabled ? "enabled" : "disabled");
+    const HWND monitors = GetDlgItem(painting, ids::Look + static_cast<int>(LookList::kMonitors));
+    Expect(ClassOf(monitors) == "ComboBox", "the monitors' list is a ComboBox");
+    std::printf("monitors %s|%s\n", Utf8(TextOf(monitors)).c_str(),
+                IsWindowEnabled(monitors) != FALSE ? "enabled" : "disabled");
 }
 
 // The text of the message box that Velmora.scr shows over its dialog.

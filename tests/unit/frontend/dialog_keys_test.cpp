@@ -28,6 +28,8 @@ const char* Name(FocusStop stop) {
             return "trail";
         case FocusStop::kLookFlows:
             return "flows";
+        case FocusStop::kLookMonitors:
+            return "monitors";
         case FocusStop::kPageButton:
             return "page";
         case FocusStop::kOtherWorks:
@@ -73,16 +75,17 @@ TEST(DialogKeys, TabGoesRoundTheControlsThatTheKindAndThePageEnable) {
     EXPECT_EQ(Round(Music(1), true), "kind cancel set etc page list kind");
     EXPECT_EQ(Round(Music(2), true), "kind cancel set etc page ... kind");
     EXPECT_EQ(Round(Painting(true), false),
-              "preset mode amount size speed trail flows page etc set cancel preset");
-    EXPECT_EQ(Round(Painting(false), true), "preset cancel set etc page preset")
-        << "a random preset leaves only its own list";
+              "preset mode amount size speed trail flows monitors page etc set cancel preset");
+    EXPECT_EQ(Round(Painting(false), true), "preset cancel set etc page monitors preset")
+        << "a random preset leaves its own list and the monitors'";
     // From nowhere, or from a stop the kind has just disabled.
     EXPECT_EQ(NextFocusStop(FocusStop::kNone, Music(0), false), FocusStop::kKindChoice);
     EXPECT_EQ(NextFocusStop(FocusStop::kNone, Music(0), true), FocusStop::kCancel);
     EXPECT_EQ(NextFocusStop(FocusStop::kNone, Painting(true), false), FocusStop::kLookPreset);
     EXPECT_EQ(NextFocusStop(FocusStop::kRepeatList, Music(2), false), FocusStop::kFileButton);
     EXPECT_EQ(NextFocusStop(FocusStop::kFileButton, Music(0), true), FocusStop::kKindChoice);
-    EXPECT_EQ(NextFocusStop(FocusStop::kLookSpeed, Painting(false), false), FocusStop::kPageButton);
+    EXPECT_EQ(NextFocusStop(FocusStop::kLookSpeed, Painting(false), false),
+              FocusStop::kLookMonitors);
     EXPECT_FALSE(FocusStopUsable(FocusStop::kRepeatList, Music(2)));
     EXPECT_FALSE(FocusStopUsable(FocusStop::kFileButton, Music(1)));
     EXPECT_FALSE(FocusStopUsable(FocusStop::kNone, Music(1)));

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ini_cases.h"
+#include "monitor_setting.h"
 #include "native_profile.h"
 #include "profile_text.h"
 #include "settings_file.h"
@@ -184,6 +185,36 @@ TEST(ProfileText, BinaryJunkIsReadWithoutHarm) {
     const std::string written = WithProfileValue(text, "Section", kKeyFile, "C:\\a.mp3");
     EXPECT_EQ(FindProfileValue(written, "Section", kKeyFile), "C:\\a.mp3");
     EXPECT_EQ(FindProfileValue(written, "Section", kKeyKind), nulValue);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MonitorSetting, KeptBesideTheMusicWithoutTouchingItsLinesAndReadBack) {
+    TempFolder folder;
+    const std::string music = std::string("[Section]\r\n") + kKeyKind + "= 2\r\n" +
+                              kKeyRepeatTrack + "= 0\r\n" + kKeyFile + "=C:\\a.mp3\r\n";
+    const std::string file = folder.write("Velmora.ini", music);
+    NativeProfile profile;
+    EXPECT_EQ(ReadMonitorChoice(profile, file), MonitorChoice::kEveryMonitor)
+        << "a file without the key";
+
+    std::int32_t lastApiResult = 0;
+    PutMonitorChoice(profile, MonitorChoice::kMainMonitorOnly, file, lastApiResult);
+    EXPECT_NE(lastApiResult, 0);
+    EXPECT_EQ(TempFolder::read(file), music + kKeyMonitors + "= 1\r\n");
+    EXPECT_EQ(ReadMonitorChoice(profile, file), MonitorChoice::kMainMonitorOnly);
+
+    PutMonitorChoice(profile, MonitorChoice::kEveryMonitor, file, lastApiResult);
+    EXPECT_EQ(TempFolder::read(file), music + kKeyMonitors + "= 0\r\n");
+    EXPECT_EQ(ReadMonitorChoice(profile, file), MonitorChoice::kEveryMonitor);
+    // Only 1 is the main monitor; any other number, or none, every monitor.
+    PutIniValue(profile, kSettingsSection, kKeyMonitors, " 2", file, lastApiResult);
+    EXPECT_EQ(ReadMonitorChoice(profile, file), MonitorChoice::kEveryMonitor);
+    PutIniValue(profile, kSettingsSection, kKeyMonitors, "main", file, lastApiResult);
+    EXPECT_EQ(ReadMonitorChoice(profile, file), MonitorChoice::kEveryMonitor);
+    EXPECT_EQ(ReadMonitorChoice(profile, folder.file("missing.ini")), MonitorChoice::kEveryMonitor);
 }
 
 }  // namespace

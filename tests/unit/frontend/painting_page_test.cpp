@@ -27,7 +27,7 @@ struct Dialog {
 
     std::string look() const {
         std::string shown;
-        for (int list = 0; list < kLookListCount; ++list) {
+        for (int list = 0; list <= static_cast<int>(LookList::kFlows); ++list) {
             shown += (list == 0 ? "" : "|") + port.lookText(static_cast<LookList>(list));
         }
         return shown + (port.lookEnabled[1] ? "" : "|greyed");
@@ -135,6 +135,32 @@ TEST(PaintingPage, ARandomPresetGreysTheListsAndKeepsTheirLookForLater) {
     EXPECT_EQ(again.port.lookText(LookList::kPreset), kPresetRandom);
     again.dialog.LookListChosen(LookList::kPreset, kOwnSettingsItem);
     EXPECT_EQ(again.look(), std::string(kPresetOwn) + "|\x93_|100 %|60 %|100 %|20|3");
+}
+
+TEST(PaintingPage, TheMonitorsListKeepsItsKeyBesideTheMusicsAndLeavesTheLookAlone) {
+    Dialog d;
+    EXPECT_EQ(d.port.lookItems[7], (std::vector<std::string>{kMonitorsEvery, kMonitorsMainOnly}));
+    EXPECT_EQ(d.port.lookText(LookList::kMonitors), kMonitorsEvery) << "a file without the key";
+    const std::size_t shown = d.port.shownLooks.size();
+    d.dialog.LookListChosen(LookList::kMonitors, kMainMonitorOnlyItem);
+    EXPECT_EQ(d.state.monitors, MonitorChoice::kMainMonitorOnly);
+    EXPECT_EQ(d.port.shownLooks.size(), shown) << "the picture goes on";
+    // A random preset greys the look's lists, not this one.
+    d.dialog.LookListChosen(LookList::kPreset, kRandomPresetItem);
+    EXPECT_EQ(std::count(d.port.log.begin(), d.port.log.end(), "Look 7 disabled"), 0);
+    d.dialog.Cmd_Set_Click();
+    const auto& writes = d.port.profilePort.writes;
+    ASSERT_GE(writes.size(), 4u);
+    EXPECT_EQ(writes[3].section, "Section");
+    EXPECT_EQ(writes[3].key, kKeyMonitors);
+    EXPECT_EQ(writes[3].value, " 1");
+
+    // Opened again on a file that keeps it.
+    Dialog again;
+    again.port.profilePort.set(kIni, "Section", kKeyMonitors, " 1");
+    again.dialog.Load();
+    EXPECT_EQ(again.port.lookText(LookList::kMonitors), kMonitorsMainOnly);
+    EXPECT_EQ(again.state.monitors, MonitorChoice::kMainMonitorOnly);
 }
 
 }  // namespace

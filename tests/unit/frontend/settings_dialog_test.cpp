@@ -20,8 +20,8 @@ using Strings = std::vector<std::string>;
 const char kFolder[] = "C:\\Saver";
 const char kIni[] = "C:\\Saver\\Velmora.ini";
 const wchar_t kPage[] = L"C:\\Saver\\Readme.txt";
-// The music's three keys, then the painting's seven.
-constexpr std::size_t kAllWrites = 10;
+// The music's three keys and the monitors', then the painting's seven.
+constexpr std::size_t kAllWrites = 11;
 
 struct Dialog {
     explicit Dialog(std::int16_t kind, std::int16_t track = 0, std::string file = "") {
@@ -109,7 +109,7 @@ TEST(SettingsDialog, LoadRunsItsStepsInOrder) {
         expected.push_back("Look " + std::to_string(list) + " items");
     }
     expected.push_back("Look 0 := 0");
-    for (int list = 1; list < kLookListCount; ++list) {
+    for (int list = 1; list <= static_cast<int>(LookList::kFlows); ++list) {
         const LookSetting setting = SettingOf(static_cast<LookList>(list));
         const auto& listed = d.dialog.paintingPage().ListedValues(setting);
         const int designed = static_cast<int>(
@@ -373,8 +373,8 @@ TEST(SettingsDialog, TheChoiceIsKeptByItsBytesAndShownByItsLongName) {
 }
 
 TEST(SettingsDialog, ASaveThatFailsSaysWhereAndStaysOpenWithTheChoice) {
-    // The music's three writes, and a painting key's.
-    for (const std::size_t failing : {1u, 2u, 3u, 6u}) {
+    // The music's three writes, the monitors', and a painting key's.
+    for (const std::size_t failing : {1u, 2u, 3u, 4u, 7u}) {
         SCOPED_TRACE("write " + std::to_string(failing) + " fails");
         Dialog d(1, 5, "C:\\Music\\kept.mp3");
         d.dialog.Load();
@@ -449,8 +449,10 @@ TEST(SettingsDialog, SaveWritesTheThreeMusicKeysInOrderThenTheLookThenCloses) {
         EXPECT_EQ(writes[1].value, c.written);
         EXPECT_EQ(writes[2].key, kKeyFile);
         EXPECT_EQ(writes[2].value, "C:\\Music\\kept.mp3") << "the file is written under kind 1 too";
+        EXPECT_EQ(writes[3].key, kKeyMonitors);
+        EXPECT_EQ(writes[3].value, " 0") << "a file without the key: every monitor";
         for (std::size_t i = 0; i < writes.size(); ++i) {
-            EXPECT_EQ(writes[i].section, i < 3 ? "Section" : "Painting");
+            EXPECT_EQ(writes[i].section, i < 4 ? "Section" : "Painting");
             EXPECT_EQ(writes[i].file, kIni);
         }
         EXPECT_EQ(d.state.settings.BGM_RepeatTrack, c.track);

@@ -14,6 +14,7 @@ const std::map<std::string, std::string> kReadable = {
     {"kKeyKind", "BGM区分"},
     {"kKeyRepeatTrack", "BGMﾘﾋﾟｰﾄ"},
     {"kKeyFile", "BGMﾌｧｲﾙ"},
+    {"kKeyMonitors", "ﾓﾆﾀｰ区分"},
     {"kMissingRenderer", "Velmora.dll が Velmora.scr と同じﾌｫﾙﾀﾞに見つかりません！"},
     {"kNoCommand", "コマンド文字列が指定されていません"},
     {"kNoErrorText", "Error (文字列が取れません)"},
@@ -47,6 +48,9 @@ const std::map<std::string, std::string> kReadable = {
     {"kPresetQuickTrails", "速い残像"},
     {"kPresetOwn", "自分の設定"},
     {"kPresetRandom", "毎回ﾗﾝﾀﾞﾑに選ぶ"},
+    {"kCaptionMonitors", "ﾓﾆﾀｰ"},
+    {"kMonitorsEvery", "全てのﾓﾆﾀｰ"},
+    {"kMonitorsMainOnly", "ﾒｲﾝﾓﾆﾀｰのみ"},
 };
 
 TEST(JapaneseTexts, EveryTextDecodesFromCodePage932ToItsReadableForm) {

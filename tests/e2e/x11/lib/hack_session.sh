@@ -59,10 +59,14 @@ _e2e_prepare_hack() {
     done
 }
 
-# e2e_begin [WxHxD]: starts the test's session on a new virtual display.
+# e2e_begin [WxHxD | WxH+X+Y...]: starts the test's session on a new virtual
+# display: one screen, or monitors at their places (see x_session.sh).
 # shellcheck disable=SC2120
 e2e_begin() {
-    _e2e_open_display_session _e2e_prepare_hack "${1:-${VELMORA_E2E_SCREEN:-1280x1024x24}}"
+    if [ "$#" -eq 0 ]; then
+        set -- "${VELMORA_E2E_SCREEN:-1280x1024x24}"
+    fi
+    _e2e_open_display_session _e2e_prepare_hack "$@"
     e2e_log "display $E2E_DISPLAY (${E2E_WIDTH}x$E2E_HEIGHT)"
 }
 
@@ -77,22 +81,3 @@ e2e_program_pid() {
 e2e_signal() {
     kill -s "$2" "$(e2e_program_pid "$1")" || e2e_fail "cannot send $2 to $1"
 }
-
-# e2e_expect_painting FILE_PREFIX [WxH+X+Y]: takes two screenshots a moment
-# apart and fails unless the region shows a lit picture in both that moved in
-# between. Prints the second screenshot's path.
-e2e_expect_painting() {
-    local prefix=$1 region=${2:-} first second
-    first=$(e2e_screenshot "$prefix-1.png")
-    sleep 0.3
-    second=$(e2e_screenshot "$prefix-2.png")
-    if [ -n "$region" ]; then
-        convert "$first" -crop "$region" +repage "$first"
-        convert "$second" -crop "$region" +repage "$second"
-    fi
-    e2e_assert_not_black "$first"
-    e2e_assert_not_black "$second"
-    e2e_assert_images_differ "$first" "$second" 1000
-    echo "$second"
-}
-
