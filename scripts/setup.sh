@@ -74,8 +74,26 @@ done
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
-  apt-get update -q
-  apt-get install -y -q --no-install-recommends "${missing[@]}"
+  # A mirror in the middle of a sync refuses an index now and then and is
+  # whole again a little later; lists that did not all update may still hold
+  # every package named here, so the install has the last word.
+  for attempt in 1 2 3; do
+    apt-get update -q && break
+    echo "setup: the package lists did not all update (try $attempt of 3)"
+    sleep $((attempt * 15))
+  done
+  if ! apt-get install -y -q --no-install-recommends "${missing[@]}"; then
+    # Where the mirror's i386 lists are what failed, the 64-bit build can
+    # still be built and tested; the 32-bit tests then say why they did not
+    # run, and the test run's last line repeats it.
+    native=()
+    for p in "${missing[@]}"; do
+      [[ $p == *:i386 ]] || native+=("$p")
+    done
+    [ ${#native[@]} -lt ${#missing[@]} ] || exit 1
+    echo "setup: the i386 packages could not be installed; installing the rest without 32-bit Wine"
+    apt-get install -y -q --no-install-recommends "${native[@]}"
+  fi
 else
   echo "setup: everything is installed"
 fi

@@ -48,8 +48,10 @@ saver_expect_cursor_hidden_then_shown saver
 
 saver_expect_mp3_commands saver "$mp3"
 
-# The status polls come a second apart (the repeat timer's period).
-intervals=$(saver_commands saver | awk '$2 == "status" { if (last) print $1 - last; last = $1 }')
+# The status polls come a second apart (the repeat timer's period), except
+# across the pause, when nothing is asked.
+intervals=$(saver_commands saver |
+    awk '$2 == "pause" { last = 0 } $2 == "status" { if (last) print $1 - last; last = $1 }')
 e2e_log "status poll intervals (ms): $(tr '\n' ' ' <<<"$intervals")"
 while read -r interval; do
     if [ "$interval" -lt 800 ] || [ "$interval" -gt 1500 ]; then

@@ -4,13 +4,26 @@
 # every corner and moving. In a window the size of XScreenSaver's settings
 # pane (725x407) it draws the head's painting in miniature: its mean
 # brightness lies within a fifth of the full head's, where full-size points
-# would light it about three times as much.
+# would light it about three times as much. A painting's brightness wanders
+# by a tenth from moment to moment, so each mean is taken over shots a second
+# apart.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/hack_session.sh"
 
 readonly HEAD=1920x1080+0+0
 readonly SECOND=1024x768+1920+0
 readonly PANE=725x407
+
+# shots_over_time NAME: six screenshots a second apart, their files in SHOTS.
+shots_over_time() {
+    local i
+    SHOTS=()
+    for i in 1 2 3 4 5 6; do
+        SHOTS+=("$(_e2e_in_run_dir "$1-$i.png")")
+        e2e_screenshot "$1-$i.png" >/dev/null
+        sleep 1
+    done
+}
 
 # mean_of REGION SHOT...: the mean brightness of the region over the shots.
 mean_of() {
@@ -33,14 +46,12 @@ case "$(head -n 1 "$(e2e_stderr root)")" in
 esac
 # Once the trails have filled in.
 sleep 2
-first=$(e2e_screenshot root-1.png)
-second=$(e2e_screenshot root-2.png)
-third=$(e2e_screenshot root-3.png)
+shots_over_time root
 for head in "$HEAD" "$SECOND"; do
-    e2e_assert_quarters_lit "$second" "$head"
-    e2e_assert_region_moved "$first" "$second" "$head" 5000
+    e2e_assert_quarters_lit "${SHOTS[1]}" "$head"
+    e2e_assert_region_moved "${SHOTS[0]}" "${SHOTS[1]}" "$head" 5000
 done
-full=$(mean_of "$HEAD" "$first" "$second" "$third")
+full=$(mean_of "$HEAD" "${SHOTS[@]}")
 e2e_signal root TERM
 e2e_wait_exit root 2
 
@@ -49,8 +60,8 @@ pane=$(e2e_wait_window "Settings pane" 5)
 e2e_start hack velmora -window-id "$pane"
 e2e_wait_lit lit-pane.png "$PANE+0+0"
 sleep 2
-miniature=$(mean_of "$PANE+0+0" "$(e2e_screenshot pane-1.png)" "$(e2e_screenshot pane-2.png)" \
-    "$(e2e_screenshot pane-3.png)")
+shots_over_time pane
+miniature=$(mean_of "$PANE+0+0" "${SHOTS[@]}")
 e2e_log "mean brightness: $full on the whole 1920x1080 head, $miniature in the $PANE window"
 awk -v full="$full" -v mini="$miniature" \
     'BEGIN { d = mini - full; if (d < 0) d = -d; exit !(d <= full / 5) }' ||
