@@ -84,8 +84,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   done
   if ! apt-get install -y -q --no-install-recommends "${missing[@]}"; then
     # Where the mirror's i386 lists are what failed, the 64-bit build can
-    # still be built and tested; the 32-bit tests then say why they did not
-    # run, and the test run's last line repeats it.
+    # still be built, run and tested; the 32-bit tests then fail, saying that
+    # 32-bit Wine is not installed, or skip where the host runs no 32-bit code.
     native=()
     for p in "${missing[@]}"; do
       [[ $p == *:i386 ]] || native+=("$p")

@@ -47,7 +47,9 @@ _e2e_choose_wine() {
             [ -z "$blocker" ] ||
                 e2e_skip "32-bit Wine cannot run the i686 build on this host: $blocker;" \
                     "the windows-x64 preset runs the same tests under 64-bit Wine"
-            E2E_WINE=${VELMORA_E2E_WINE:-$(_e2e_first_executable /usr/lib/wine/wine wine)} ||
+            # Not the `wine` on the path: without wine32 it runs 64-bit Wine,
+            # which cannot make a 32-bit prefix.
+            E2E_WINE=${VELMORA_E2E_WINE:-$(_e2e_first_executable /usr/lib/wine/wine)} ||
                 e2e_fail "32-bit Wine (wine32) is not installed: run scripts/setup.sh"
             ;;
         *)

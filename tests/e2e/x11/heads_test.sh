@@ -19,8 +19,7 @@ shots_over_time() {
     local i
     SHOTS=()
     for i in 1 2 3 4 5 6; do
-        SHOTS+=("$(_e2e_in_run_dir "$1-$i.png")")
-        e2e_screenshot "$1-$i.png" >/dev/null
+        SHOTS+=("$(e2e_screenshot "$1-$i.png")")
         sleep 1
     done
 }
